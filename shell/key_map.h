@@ -1,0 +1,15 @@
+// key_map.h: window-system keys to virtual-key codes, and the GLUT keyboard callbacks.
+#pragma once
+
+// The virtual-key code of a GLUT keyboard character, or 0 when the game has none for it.
+// `ctrl`: Control was held (letters then arrive as control characters 1..26).
+int virtualKeyFromChar(unsigned char key, bool ctrl);
+// The virtual-key code of a GLUT special key, or 0.
+int virtualKeyFromSpecial(int glutKey);
+// The X keysyms that make a virtual key (for asking the X server), count written to *count.
+const unsigned long *keysymsOfVirtualKey(int code, int *count);
+
+// Install the keyboard, keyboard-up, special and special-up callbacks (window must exist).
+void installKeyCallbacks();
+// Ask the X server which keys are physically down and release the rest (once per frame).
+void dropKeysLostWithFocus();

@@ -1,0 +1,78 @@
+# xvfb.sh: helpers for end-to-end tests of the real game under a private Xvfb with Mesa's
+# software renderer. Source it, then call start_display, start_game, keys, screenshots.
+# Needs PASTURON_BIN (the game) and PASTURON_DATA (its data folder) in the environment.
+
+set -u
+export LIBGL_ALWAYS_SOFTWARE=1
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+E2E_TMP=$(mktemp -d /tmp/pasturon-e2e.XXXXXX)
+XVFB_PID=""
+GAME_PID=""
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_display [WIDTHxHEIGHT]: a fresh X server; exports DISPLAY.
+start_display() {
+    local size=${1:-1024x768}
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$E2E_TMP/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+}
+
+# start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
+GAME_OUT="$E2E_TMP/game.out"
+GAME_ERR="$E2E_TMP/game.err"
+GAME_WINDOW=""
+start_game() {
+    (cd "$PASTURON_DATA" && exec "$PASTURON_BIN" "$@") >"$GAME_OUT" 2>"$GAME_ERR" &
+    GAME_PID=$!
+    GAME_WINDOW=$(timeout 30 xdotool search --sync --name '^Pasturon$' | head -1) ||
+        fail "no game window (stderr: $(cat "$GAME_ERR"))"
+    xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || true
+    xdotool mousemove --window "$GAME_WINDOW" 10 10
+    sleep 0.5
+}
+
+# wait_game: wait for the game to end; prints its exit status.
+wait_game() {
+    local status=0
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    echo "$status"
+}
+
+key_down() { xdotool keydown --delay 0 "$@"; }
+key_up() { xdotool keyup --delay 0 "$@"; }
+# tap KEY [SECONDS]: hold a key long enough for frames to see it (default 0.3 s).
+tap() { key_down "$1"; sleep "${2:-0.3}"; key_up "$1"; sleep 0.2; }
+
+# screenshot FILE.png: the game window as PNG.
+screenshot() { import -window "$GAME_WINDOW" "$1"; }
+
+# pixel FILE X Y: "R G B" (0..255) of one pixel, (0,0) the window's top left.
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# near "R G B" "R G B" [TOLERANCE]: true when every channel is within the tolerance (default 3).
+near() {
+    local -a a=($1) b=($2)
+    local tol=${3:-3} i d
+    for i in 0 1 2; do
+        d=$((a[i] - b[i]))
+        [ ${d#-} -le "$tol" ] || return 1
+    done
+}

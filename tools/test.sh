@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# test.sh: install what is missing, build, and run every test: unit and end-to-end tests in a
+# warnings-as-errors build, then the unit tests and the fuzzers under ASan + UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh --test
+jobs=$(nproc)
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPASTURON_WERROR=ON
+cmake --build build -j"$jobs"
+(cd build && ctest --output-on-failure -j"$jobs" --timeout 600)
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DPASTURON_SANITIZE=ON -DPASTURON_FUZZ=ON -DPASTURON_WERROR=ON
+cmake --build build-sanitize -j"$jobs"
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
+    ctest --output-on-failure -j"$jobs" --timeout 900 -LE 'e2e|gl')
