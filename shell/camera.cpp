@@ -51,12 +51,13 @@ void drawHalf(Cow *cow, const HalfViewport &viewport) {
     if (!showWorld)
         return;
     chaseCamera(cow);
-    glScalef(-1, 1, 1); // mirror the world in x
+    mirrorWorld();
     cow1->drawHandler(static_cast<int>(cow1->x), static_cast<int>(cow1->y));
     cow2->drawHandler(static_cast<int>(cow2->x), static_cast<int>(cow2->y));
     drawTerrainPass(cow);
     drawObjectPass(cow);
     drawHomeBeacons();
+    glFrontFace(GL_CCW);
 }
 
 } // namespace
@@ -126,6 +127,11 @@ HalfViewport rightHalf(int width, int height) {
 HalfViewport leftHalf(int width, int height) {
     const int half = width / 2;
     return {0, half - HalfGap, static_cast<double>(half) / height};
+}
+
+void mirrorWorld() {
+    glScalef(-1, 1, 1);
+    glFrontFace(GL_CW);
 }
 
 void playFrame() {

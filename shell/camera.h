@@ -15,6 +15,9 @@ double degToRad(int degrees);     // whole degrees to radians (x 0.0174532925)
 void chaseCamera(const Cow *cow); // load the chase view for `cow` onto the modelview matrix
 void pollCameraKeys();            // U O I K J L adjust the shared camera
 void playFrame();                 // update both cows, draw both halves
+// Mirror everything drawn after it in x, and take clockwise faces as front faces so that the
+// outside of every model and tile stays its front (undone by glFrontFace(GL_CCW)).
+void mirrorWorld();
 
 // What gluLookAt is given for a cow: eye, centre and up, in the unmirrored frame.
 struct ChaseView {

@@ -67,10 +67,12 @@ OverheadColour overheadColour(const Tile *tile, const WorldObject *object,
 
 void drawOverheadMap() {
     glPushMatrix();
+    glPushAttrib(GL_POLYGON_BIT); // the caller's culling is given back at the end
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK); // the flip below turns the cells to face the viewer
-    glScalef(1, -1, 1);  // row 0 at the top
+    glCullFace(GL_FRONT);
+    glScalef(1, -1, 1); // row 0 at the top
+    glFrontFace(GL_CW); // the flip turns the winding over, as the world's mirror does
     const int longer = std::max(mapColumns, mapRows);
     if (longer > 0) {
         const float m = static_cast<float>(longer);
@@ -101,6 +103,7 @@ void drawOverheadMap() {
     drawCowMarker(cow1);
     drawCowMarker(cow2);
     glDisable(GL_TEXTURE_2D);
+    glPopAttrib();
     glPopMatrix();
 }
 
@@ -109,6 +112,8 @@ void drawSplashImage() {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, SplashTexture);
     glTranslatef(0, 0, -1);
+    glPushAttrib(GL_POLYGON_BIT);
+    glFrontFace(GL_CW); // the corners are listed clockwise as seen
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
     glVertex3f(-1, -1, 0);
@@ -119,4 +124,5 @@ void drawSplashImage() {
     glTexCoord2f(1, 0);
     glVertex3f(1, -1, 0);
     glEnd();
+    glPopAttrib();
 }

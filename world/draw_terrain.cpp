@@ -65,8 +65,9 @@ void drawTile(const Tile *tile) {
 void drawTileCell(int column, int row) {
     glPushMatrix();
     glTranslatef(static_cast<float>(column), static_cast<float>(row), 0);
-    glCullFace(GL_BACK); // seen from outside, the mirrored faces wind counter-clockwise
+    glCullFace(GL_FRONT); // tiles are listed inside out: their tops are back faces
     drawTile(TileGrid[column][row]);
+    glCullFace(GL_BACK);
     glPopMatrix();
 }
 
