@@ -17,6 +17,7 @@ int cameraDistance;
 int cameraYaw;
 int cameraPitch;
 double cameraTargetHeight;
+void (*drawPhaseHook)(DrawPhase finished);
 
 namespace {
 
@@ -34,6 +35,11 @@ constexpr int FullTurn = 360; // degrees
 // The last view handed to gluLookAt.
 ChaseView lastView;
 
+void phaseDone(DrawPhase phase) {
+    if (drawPhaseHook)
+        drawPhaseHook(phase);
+}
+
 // One half of the window for `cow`: projection, viewport, HUD, then the world unless the
 // player holds the controls key.
 void drawHalf(Cow *cow, const HalfViewport &viewport) {
@@ -48,16 +54,21 @@ void drawHalf(Cow *cow, const HalfViewport &viewport) {
     glDisable(GL_CULL_FACE);
     drawHud(cow);
     glEnable(GL_CULL_FACE);
+    phaseDone(DrawPhase::Hud);
     if (!showWorld)
         return;
     chaseCamera(cow);
     mirrorWorld();
     cow1->drawHandler(static_cast<int>(cow1->x), static_cast<int>(cow1->y));
     cow2->drawHandler(static_cast<int>(cow2->x), static_cast<int>(cow2->y));
+    phaseDone(DrawPhase::Cows);
     drawTerrainPass(cow);
+    phaseDone(DrawPhase::Terrain);
     drawObjectPass(cow);
+    phaseDone(DrawPhase::Objects);
     drawHomeBeacons();
     glFrontFace(GL_CCW);
+    phaseDone(DrawPhase::Beacons);
 }
 
 } // namespace
@@ -137,6 +148,7 @@ void mirrorWorld() {
 void playFrame() {
     updateCow(cow1);
     updateCow(cow2);
+    phaseDone(DrawPhase::Update);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawHalf(cow1, rightHalf(windowWidth, windowHeight));
     drawHalf(cow2, leftHalf(windowWidth, windowHeight));

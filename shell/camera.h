@@ -15,6 +15,11 @@ double degToRad(int degrees);     // whole degrees to radians (x 0.0174532925)
 void chaseCamera(const Cow *cow); // load the chase view for `cow` onto the modelview matrix
 void pollCameraKeys();            // U O I K J L adjust the shared camera
 void playFrame();                 // update both cows, draw both halves
+// The steps of a play frame, in the order a half runs them (Update once per frame).
+enum class DrawPhase { Update, Hud, Cows, Terrain, Objects, Beacons };
+// Called as each step ends; null in the game (the frame benchmark times the steps with it).
+extern void (*drawPhaseHook)(DrawPhase finished);
+
 // Mirror everything drawn after it in x, and take clockwise faces as front faces so that the
 // outside of every model and tile stays its front (undone by glFrontFace(GL_CCW)).
 void mirrorWorld();

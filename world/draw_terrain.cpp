@@ -22,53 +22,40 @@ bool lowerNeighbour(int column, int row, float height) {
     return tile && tile->surfaceHeight < height;
 }
 
-// One textured quad; texture coordinates (0,0), (1,0), (1,1), (0,1) on the corners in order.
-void skirtQuad(const float (&v)[4][3]) {
+// One quad of a tile, corners given in the cell's own coordinates and moved to its corner
+// (x, y); texture coordinates (0,0), (1,0), (1,1), (0,1) on the corners in order. Call
+// between glBegin(GL_QUADS) and glEnd.
+void tileQuad(float x, float y, const float (&v)[4][3]) {
     static const float texture[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    glBegin(GL_QUADS);
     for (int i = 0; i < 4; i++) {
         glTexCoord2fv(texture[i]);
-        glVertex3fv(v[i]);
+        glVertex3f(x + v[i][0], y + v[i][1], v[i][2]);
     }
-    glEnd();
 }
 
-// The tile in its own cell coordinates (x and y from 0 to 1): the top face, then the skirts.
-void drawTile(const Tile *tile) {
-    const TileSkirts s = tileSkirts(tile->column, tile->row);
-    const float h = s.height;
+// One cell of the terrain pass: its tile's top face at the surface height, then a skirt
+// toward each lower neighbour, in the order south, north, west, east. The corners are
+// written out in world units rather than through a matrix per cell, so consecutive tiles
+// with the same texture go to the renderer as one batch.
+void drawTileCell(int column, int row) {
+    const Tile *tile = TileGrid[column][row];
+    const TileSkirts s = tileSkirts(column, row);
+    const float h = s.height, x = static_cast<float>(column), y = static_cast<float>(row);
+    const float dW = s.west, dE = s.east, dS = s.south, dN = s.north;
     glBindTexture(GL_TEXTURE_2D, tile->texture);
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(1, 0, h);
-    glTexCoord2f(1, 0);
-    glVertex3f(0, 0, h);
-    glTexCoord2f(1, 1);
-    glVertex3f(0, 1, h);
-    glTexCoord2f(0, 1);
-    glVertex3f(1, 1, h);
-    glEnd();
-    const float dW = s.west, dE = s.east, dS = s.south, dN = s.north;
+    tileQuad(x, y, {{1, 0, h}, {0, 0, h}, {0, 1, h}, {1, 1, h}});
     if (s.lowerSouth)
-        skirtQuad({{1 + dE, -h, 0}, {-dW, -h, 0}, {0, 0, h}, {1, 0, h}});
+        tileQuad(x, y, {{1 + dE, -h, 0}, {-dW, -h, 0}, {0, 0, h}, {1, 0, h}});
     if (s.lowerNorth)
-        skirtQuad({{1, 1, h}, {0, 1, h}, {-dW, 1 + h, 0}, {1 + dE, 1 + h, 0}});
+        tileQuad(x, y, {{1, 1, h}, {0, 1, h}, {-dW, 1 + h, 0}, {1 + dE, 1 + h, 0}});
     if (s.lowerWest)
-        skirtQuad({{0, 0, h}, {-h, -dS, 0}, {-h, 1 + dN, 0}, {0, 1, h}});
+        tileQuad(x, y, {{0, 0, h}, {-h, -dS, 0}, {-h, 1 + dN, 0}, {0, 1, h}});
     if (s.lowerEast)
-        skirtQuad({{1 + h, -dS, 0}, {1, 0, h}, {1, 1, h}, {1 + h, 1 + dN, 0}});
-}
-
-// One cell of the terrain pass, moved to the cell's corner.
-void drawTileCell(int column, int row) {
-    glPushMatrix();
-    glTranslatef(static_cast<float>(column), static_cast<float>(row), 0);
-    glCullFace(GL_FRONT); // tiles are listed inside out: their tops are back faces
-    drawTile(TileGrid[column][row]);
-    glCullFace(GL_BACK);
-    glPopMatrix();
+        tileQuad(x, y, {{1 + h, -dS, 0}, {1, 0, h}, {1, 1, h}, {1 + h, 1 + dN, 0}});
+    glEnd();
 }
 
 } // namespace
@@ -114,5 +101,7 @@ void drawVisibleCells(const Cow *cow, void (*drawCell)(int column, int row)) {
 }
 
 void drawTerrainPass(const Cow *cow) {
+    glCullFace(GL_FRONT); // tiles are listed inside out: their tops are back faces
     drawVisibleCells(cow, drawTileCell);
+    glCullFace(GL_BACK);
 }
