@@ -4,7 +4,7 @@
 // Run in the data folder under Xvfb (tools/bench_frame/bench_frame.sh does both).
 #include "gl_harness.h"
 #include "hud/hud.h"
-#include "images/textures.h"
+#include "shell/game.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "world/draw_passes.h"
@@ -94,14 +94,7 @@ int main(int argc, char **argv) {
         return 2;
     }
     openTestWindow(800, 600);
-    createFonts("fonts/arial.ttf");
-    setCameraDefaults();
-    loadSplashTexture();
-    loadTileTextures();
-    loadSceneryTextures();
-    loadCowTextures();
-    if (!loadMap(GameMapPath))
-        return 1;
+    initGame(); // sounds (null device), font, camera, textures, the farm map, GL state
     int c1 = 0, r1 = 0, c2 = 0, r2 = 0, n1, n2;
     busiestFreeCell(-100, -100, 0, &c1, &r1, &n1);
     busiestFreeCell(c1, r1, 3, &c2, &r2, &n2);
