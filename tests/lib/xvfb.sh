@@ -46,6 +46,9 @@ start_game() {
         sleep 0.1
     done
     [ -n "$GAME_WINDOW" ] || fail "no game window (stderr: $(cat "$GAME_ERR"))"
+    # the game asks for position (-1, -1); with no window manager that is taken literally and
+    # screenshots would lose a row and a column: put the window at the screen's corner
+    xdotool windowmove --sync "$GAME_WINDOW" 0 0 2>/dev/null || true
     xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || true
     xdotool mousemove --window "$GAME_WINDOW" 10 10
     sleep 0.5
