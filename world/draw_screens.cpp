@@ -79,27 +79,24 @@ void drawOverheadMap() {
         glTranslatef(-mapColumns / m, -mapRows / m, 0.9f);
         glScalef(2 / m, 2 / m, 0.05f);
     }
+    // one batch: each cell's corners (1,0), (0,0), (0,1), (1,1) written out at its offset, with
+    // texture coordinates (0,0), (1,0), (1,1), (0,1) that have no effect here
+    static const float corners[4][2] = {{1, 0}, {0, 0}, {0, 1}, {1, 1}};
+    static const float texture[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     OverheadColour colour = White;
     glColor3f(colour.r, colour.g, colour.b);
+    glBegin(GL_QUADS);
     for (int row = HiddenTopRows; row <= mapRows - 1 - HiddenBottomRows; row++)
         for (int column = HiddenLeftColumns; column <= mapColumns - 1 - HiddenRightColumns;
              column++) {
-            glPushMatrix();
-            glTranslatef(static_cast<float>(column), static_cast<float>(row), 0);
             colour = overheadColour(TileGrid[column][row], ObjectGrid[column][row], colour);
             glColor3f(colour.r, colour.g, colour.b);
-            glBegin(GL_QUADS);
-            glTexCoord2f(0, 0);
-            glVertex3f(1, 0, 0);
-            glTexCoord2f(1, 0);
-            glVertex3f(0, 0, 0);
-            glTexCoord2f(1, 1);
-            glVertex3f(0, 1, 0);
-            glTexCoord2f(0, 1);
-            glVertex3f(1, 1, 0);
-            glEnd();
-            glPopMatrix();
+            for (int i = 0; i < 4; i++) {
+                glTexCoord2fv(texture[i]);
+                glVertex3f(column + corners[i][0], row + corners[i][1], 0);
+            }
         }
+    glEnd();
     drawCowMarker(cow1);
     drawCowMarker(cow2);
     glDisable(GL_TEXTURE_2D);
