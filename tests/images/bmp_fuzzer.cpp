@@ -15,13 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (image->width <= 0 || image->height <= 0 ||
             static_cast<long long>(image->width) * image->height > MaxBmpPixels)
             std::abort();
-        // touch every byte so that a short buffer shows up under ASan
+        // the first and last byte the record promises: a short buffer shows up under ASan
         size_t bytes = static_cast<size_t>(image->width) * image->height * 3;
-        unsigned sum = 0;
-        for (size_t i = 0; i < bytes; i++)
-            sum += image->pixels[i];
-        volatile unsigned sink = sum;
-        (void)sink;
+        volatile unsigned char ends = image->pixels[0] ^ image->pixels[bytes - 1];
+        (void)ends;
         std::free(image->pixels);
         std::free(image);
     }
