@@ -16,6 +16,3 @@ void slowDown(Cow *, int, int) {}
 void enterWater(Cow *, int, int) {}
 void enterGrass(Cow *, int, int) {}
 void enterDirt(Cow *, int, int) {}
-void placeSiloMarkers(int, int) {}
-void placeBarnMarkers(int, int) {}
-void placeRingMarkers(int, int) {}
