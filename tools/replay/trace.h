@@ -1,0 +1,20 @@
+// trace.h: one JSON Lines record of the replay trace per frame.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Cow;
+
+// What the rules did during one frame besides changing the cows.
+struct FrameEvents {
+    std::vector<std::string> sounds;  // each "[\"play\",\"NAME\"]" and the like, in order
+    std::vector<std::string> removed; // each "[column,row]", in order
+    std::string console;              // text written, raw
+    void clear();
+};
+
+// Append the trace line of `frame` (cow1 and cow2 as they stand, then `events`) to `out`,
+// ending with a line feed.
+void appendTraceLine(std::string &out, long long frame, const Cow *first, const Cow *second,
+                     const FrameEvents &events);
