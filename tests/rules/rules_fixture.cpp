@@ -49,14 +49,14 @@ void RulesTest::TearDown() {
     consoleEcho = true;
 }
 
-void RulesTest::load(std::initializer_list<const char *> lines) {
+void RulesTest::load(const std::vector<std::string> &lines) {
     char path[] = "/tmp/pasturon-rules-XXXXXX";
     int fd = mkstemp(path);
     ASSERT_GE(fd, 0);
     close(fd);
     {
         std::ofstream file(path, std::ios::binary);
-        for (const char *line : lines)
+        for (const std::string &line : lines)
             file << line << '\n';
     }
     bool loaded = loadMap(path);

@@ -17,7 +17,7 @@ class RulesTest : public ::testing::Test {
     void TearDown() override;
 
     // Load a map given as its lines (two characters per cell, no line feeds).
-    void load(std::initializer_list<const char *> lines);
+    void load(const std::vector<std::string> &lines);
     // Hold exactly these keys from now on.
     void hold(std::initializer_list<int> keys);
     // One play frame: both cows' updates, then the ground following of the drawing.
