@@ -3,7 +3,12 @@
 #include "rules/cow.h"
 #include "rules/handlers.h"
 
+#include <charconv>
 #include <cstdio>
+
+char *formatTraceFloat(char *text, float value) {
+    return std::to_chars(text, text + 32, value, std::chars_format::general, 9).ptr;
+}
 
 void FrameEvents::clear() {
     sounds.clear();
@@ -13,23 +18,30 @@ void FrameEvents::clear() {
 
 namespace {
 
-// Enough digits to give back the same 32-bit float.
+void appendName(std::string &out, const char *name) {
+    out += '"';
+    out += name;
+    out += "\":";
+}
+
 void appendFloat(std::string &out, const char *name, float value) {
-    char text[48];
-    std::snprintf(text, sizeof text, "\"%s\":%.9g,", name, static_cast<double>(value));
-    out += text;
+    appendName(out, name);
+    char text[32];
+    out.append(text, formatTraceFloat(text, value));
+    out += ',';
 }
 
 void appendInt(std::string &out, const char *name, long long value) {
-    char text[48];
-    std::snprintf(text, sizeof text, "\"%s\":%lld,", name, value);
-    out += text;
+    appendName(out, name);
+    char text[32];
+    char *end = std::to_chars(text, text + sizeof text, value).ptr;
+    out.append(text, end);
+    out += ',';
 }
 
 void appendFlag(std::string &out, const char *name, bool value) {
-    out += '"';
-    out += name;
-    out += value ? "\":true," : "\":false,";
+    appendName(out, name);
+    out += value ? "true," : "false,";
 }
 
 // A JSON string literal of raw text.

@@ -14,6 +14,10 @@ struct FrameEvents {
     void clear();
 };
 
+// Write a float as the trace prints it, printf's %.9g (enough digits to give back the same
+// 32-bit float), into `text` (32 bytes); returns the end of what was written.
+char *formatTraceFloat(char *text, float value);
+
 // Append the trace line of `frame` (cow1 and cow2 as they stand, then `events`) to `out`,
 // ending with a line feed.
 void appendTraceLine(std::string &out, long long frame, const Cow *first, const Cow *second,
