@@ -55,8 +55,8 @@ void openTestWindow(int w, int h) {
 
 void resizeTestWindow(int w, int h) {
     glutReshapeWindow(w, h);
-    for (int i = 0; i < 100 && (glutGet(GLUT_WINDOW_WIDTH) != w || glutGet(GLUT_WINDOW_HEIGHT) != h);
-         i++)
+    for (int i = 0;
+         i < 100 && (glutGet(GLUT_WINDOW_WIDTH) != w || glutGet(GLUT_WINDOW_HEIGHT) != h); i++)
         glutMainLoopEvent();
     pumpEvents();
     width = w, height = h;
