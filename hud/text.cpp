@@ -69,6 +69,10 @@ void drawText(const char *text) {
     glDisable(GL_BLEND);
 }
 
-const char *formatThreeDigits(int value) { return formatDigits(value, 3, 999); }
+const char *formatThreeDigits(int value) {
+    return formatDigits(value, 3, 999);
+}
 
-const char *formatTwoDigits(int value) { return formatDigits(value, 2, 99); }
+const char *formatTwoDigits(int value) {
+    return formatDigits(value, 2, 99);
+}
