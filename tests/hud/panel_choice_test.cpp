@@ -2,7 +2,6 @@
 // players and for every key code they list, and the introduction's hint.
 #include "hud/panels.h"
 #include "rules/cow.h"
-#include "shell/keys.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -95,17 +94,6 @@ TEST_F(PlayerCows, EveryListedKeyCodeGetsItsLabel) {
         expected[c.line] = c.label;
         EXPECT_EQ(labels(), expected); // that line only
     }
-}
-
-TEST_F(PlayerCows, AKeyWithoutALabelLeavesItsLineAsItWas) {
-    fillControlLabels(first);
-    Cow cow = *second;
-    cow.keyJump = VK_Space;
-    cow.keyUp = VK_Down; // a listed code, but not one of the UP line's
-    fillControlLabels(&cow);
-    EXPECT_STREQ(ControlLabels[JumpLine], "JUMP: INSERT");
-    EXPECT_STREQ(ControlLabels[UpLine], "UP: UP");
-    EXPECT_STREQ(ControlLabels[DownLine], "DOWN: 'S'");
 }
 
 TEST_F(PlayerCows, TheHintNamesEachPlayersControlsKey) {

@@ -10,15 +10,12 @@ namespace {
 
 const char *const ScalableFont = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 
-TEST(Counters, ThreeDigitsKeepLeadingZeros) {
+TEST(Counters, DigitsKeepLeadingZeros) {
     EXPECT_STREQ(formatThreeDigits(0), "000");
     EXPECT_STREQ(formatThreeDigits(7), "007");
     EXPECT_STREQ(formatThreeDigits(60), "060");
     EXPECT_STREQ(formatThreeDigits(123), "123");
     EXPECT_STREQ(formatThreeDigits(999), "999");
-}
-
-TEST(Counters, TwoDigitsKeepLeadingZeros) {
     EXPECT_STREQ(formatTwoDigits(0), "00");
     EXPECT_STREQ(formatTwoDigits(3), "03");
     EXPECT_STREQ(formatTwoDigits(10), "10");
@@ -33,14 +30,6 @@ TEST(Counters, ValuesOutOfReachAreClampedToTheNearestShown) {
     EXPECT_STREQ(formatTwoDigits(-1), "00");
     EXPECT_STREQ(formatTwoDigits(100), "99");
     EXPECT_STREQ(formatTwoDigits(-2147483647 - 1), "00");
-}
-
-TEST(Counters, ShareOneBufferThatTheNextCallOverwrites) {
-    const char *first = formatThreeDigits(42);
-    const char *second = formatTwoDigits(5);
-    EXPECT_EQ(first, NumberText);
-    EXPECT_EQ(second, NumberText);
-    EXPECT_STREQ(first, "05"); // the shared buffer holds the last result only
 }
 
 TEST(FontSet, MissingFileIsReportedOnceWithoutNewlineAndStatusOne) {
