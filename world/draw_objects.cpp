@@ -40,7 +40,7 @@ void drawObjectCell(int column, int row) {
 } // namespace
 
 void drawObjectPass(const Cow *cow) {
-    drawVisibleCells(cow, drawObjectCell);
+    drawVisibleCells(cow, RowOrder::Ascending, drawObjectCell); // the barn roof blends
     spinAngle += SpinStepDegrees;
     itemSpinAngle += SpinStepDegrees;
 }

@@ -33,9 +33,12 @@ struct OverheadColour {
 // (either may be null); a cell no rule matches keeps `previous`, the colour of the cell before.
 OverheadColour overheadColour(const Tile *tile, const WorldObject *object, OverheadColour previous);
 
+// The order of the rows of a pass: smaller rows first, or larger rows (the ones nearer the
+// default camera) first.
+enum class RowOrder { Ascending, Descending };
 // Call `drawCell` for every cell of the cow's visible window, rows outermost, with texturing
 // on and the colour white; the modelview matrix is saved around the whole pass.
-void drawVisibleCells(const Cow *cow, void (*drawCell)(int column, int row));
+void drawVisibleCells(const Cow *cow, RowOrder order, void (*drawCell)(int column, int row));
 
 void drawTerrainPass(const Cow *cow); // tiles with their skirts around the cow
 void drawObjectPass(const Cow *cow);  // objects around the cow; advances the spin angles

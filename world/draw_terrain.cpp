@@ -88,12 +88,14 @@ TileSkirts tileSkirts(int column, int row) {
     return s;
 }
 
-void drawVisibleCells(const Cow *cow, void (*drawCell)(int column, int row)) {
+void drawVisibleCells(const Cow *cow, RowOrder order, void (*drawCell)(int column, int row)) {
     glPushMatrix();
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     const VisibleWindow w = visibleWindow(cow);
-    for (int row = w.rowBegin; row < w.rowEnd; row++)
+    const bool ascending = order == RowOrder::Ascending;
+    const int first = ascending ? w.rowBegin : w.rowEnd - 1, step = ascending ? 1 : -1;
+    for (int row = first; row >= w.rowBegin && row < w.rowEnd; row += step)
         for (int column = w.columnBegin; column < w.columnEnd; column++)
             drawCell(column, row);
     glDisable(GL_TEXTURE_2D);
@@ -102,6 +104,8 @@ void drawVisibleCells(const Cow *cow, void (*drawCell)(int column, int row)) {
 
 void drawTerrainPass(const Cow *cow) {
     glCullFace(GL_FRONT); // tiles are listed inside out: their tops are back faces
-    drawVisibleCells(cow, drawTileCell);
+    // the ground is opaque and the default camera looks toward smaller rows: drawing the
+    // nearest rows first lets the depth test drop hidden ground before it is textured
+    drawVisibleCells(cow, RowOrder::Descending, drawTileCell);
     glCullFace(GL_BACK);
 }

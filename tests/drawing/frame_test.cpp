@@ -3,6 +3,8 @@
 // controls key blanking only its own half's world.
 #include "pixel_helpers.h"
 #include "test_map.h"
+#include "hud/fonts.h"
+#include "hud/hud.h"
 #include "images/textures.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
@@ -46,6 +48,8 @@ class PlayFrame : public ::testing::Test {
   protected:
     void SetUp() override {
         openTestWindow(800, 600);
+        if (!Fonts[0]) // the HUD writes its panels with them
+            createFonts("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf");
         savedGrass = TileTextures[TileGrass];
         TileTextures[TileGrass] = makeCornerTexture({Magenta, Magenta, Magenta, Magenta});
         ASSERT_TRUE(loadTestMap(plainMap(70, 70, '_', 30, 40, 36, 40)));
