@@ -82,6 +82,7 @@ key_down Escape
 wait_game
 key_up Escape
 [ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS"
+[ -s "$GAME_ERR" ] && fail "the game with sound wrote to standard error: $(cat "$GAME_ERR")"
 
 # 4. no audio device: one line on standard error, and the game plays on without sound
 export ALSOFT_DRIVERS=no-such-backend
@@ -99,4 +100,6 @@ key_down Escape
 wait_game
 key_up Escape
 [ "$GAME_STATUS" = 1 ] || fail "ESC ended the silent game with status $GAME_STATUS"
+[ "$(cat "$GAME_ERR")" = "No audio device found: the game runs without sound." ] ||
+    fail "unexpected standard error after the silent game: $(cat "$GAME_ERR")"
 echo "PASS"
