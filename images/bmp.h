@@ -13,7 +13,8 @@
 
 #include <cstddef>
 
-// A decoded image: `height` rows of `width` RGB pixels, first row = bottom of the picture,
+// A decoded image: `height` rows (always positive, however the file stored them) of `width`
+// RGB pixels, first row = bottom of the picture,
 // no row padding. Allocated with malloc; the caller frees `pixels`, then the record.
 struct ImageRecord {
     int width;

@@ -20,6 +20,7 @@ export PASTURON_DATA="$data"
 
 start_display
 start_game
+sleep 1
 
 expected=""
 for f in splashscreen.bmp tiles/grass.bmp tiles/dirt.bmp tiles/water2a.bmp tiles/x.bmp \
@@ -36,7 +37,6 @@ actual=$(grep '^Error: ' "$GAME_ERR")$'\n'
 $(diff <(printf '%s' "$expected") <(printf '%s' "$actual"))"
 
 # the game goes on: splash, then title, then play, still drawing frames
-sleep 1
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up: $(cat "$GAME_ERR")"
 tap space
 tap space
@@ -44,7 +44,7 @@ sleep 1
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended in play: $(cat "$GAME_ERR")"
 screenshot "$E2E_TMP/play.png"
 [ -s "$E2E_TMP/play.png" ] || fail "no screenshot"
-tap Escape
-status=$(wait_game)
-[ "$status" -eq 1 ] || fail "ESC ended the game with status $status, not 1"
+key_down Escape
+wait_game
+[ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
 echo "PASS: 23 texture failures in catalogue order, then the game ran and quit on ESC"
