@@ -5,17 +5,8 @@ source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 
 data="$E2E_TMP/data"
 mkdir -p "$data"
-cp -r "$PASTURON_DATA"/. "$data"/ 2>/dev/null || true
+cp -r "$PASTURON_DATA"/. "$data"/
 rm -rf "$data/textures" "$data/tiles" "$data/splashscreen.bmp"
-# until the map and the font are part of the data folder, bring small ones
-if [ ! -f "$data/_maps/Map02.map" ]; then
-    mkdir -p "$data/_maps"
-    printf 'E1E E \nE E E2\n' >"$data/_maps/Map02.map"
-fi
-if [ ! -f "$data/fonts/arial.ttf" ]; then
-    mkdir -p "$data/fonts"
-    cp /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf "$data/fonts/arial.ttf"
-fi
 export PASTURON_DATA="$data"
 
 start_display
