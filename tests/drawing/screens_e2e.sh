@@ -61,9 +61,35 @@ near "$(cell 20 24)" "102 26 26" 4 || fail "fence cell shows $(cell 20 24)"
 near "$(cell 20 20)" "77 153 128" 4 || fail "grass cell shows $(cell 20 20)"
 near "$(cell 5 5)" "153 204 255" 4 || fail "the border is drawn: $(cell 5 5)"
 
+lines_before_play=$(wc -l <"$GAME_OUT")
 tap space
-sleep 6 # past the introduction panels (100 frames)
-shot play
+# the introduction panels last 100 play frames: wait for 120 by the frame-rate lines
+frames_since_play() {
+    tail -n +"$((lines_before_play + 1))" "$GAME_OUT" | sed -n 's/.*fps (\([0-9]*\))/\1/p' |
+        awk '{ n += $1 } END { print n + 0 }'
+}
+for _ in $(seq 300); do
+    [ "$(frames_since_play)" -ge 120 ] && break
+    sleep 0.1
+done
+[ "$(frames_since_play)" -ge 120 ] || fail "play did not reach 120 frames"
+crop() { convert "$1" -crop "$2" +repage "$E2E_TMP/crop-$3.png"; echo "$E2E_TMP/crop-$3.png"; }
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+# and until the world holds still (the HUD's hay icons turn; the world's top 400 rows are
+# clear of the HUD's counters)
+steady=""
+for attempt in $(seq 40); do
+    sleep 0.5
+    screenshot "$E2E_TMP/before.png"
+    sleep 0.3
+    shot play
+    if [ "$(differing "$(crop "$E2E_TMP/before.png" 800x400+0+0 sa)" \
+        "$(crop "$E2E_TMP/play.png" 800x400+0+0 sb)")" = 0 ]; then
+        steady=yes
+        break
+    fi
+done
+[ -n "$steady" ] || fail "the play screen never held still"
 for x in 398 399 400 401; do
     near "$(pixel "$E2E_TMP/play.png" $x 300)" "153 204 255" || fail "no sky strip at x = $x"
 done
@@ -75,10 +101,8 @@ key_down F12
 sleep 0.5
 shot controls
 key_up F12
-crop() { convert "$1" -crop "$2" +repage "$E2E_TMP/crop-$3.png"; echo "$E2E_TMP/crop-$3.png"; }
-differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
-left_before=$(crop "$E2E_TMP/play.png" 398x600+0+0 lb)
-left_after=$(crop "$E2E_TMP/controls.png" 398x600+0+0 la)
+left_before=$(crop "$E2E_TMP/play.png" 398x400+0+0 lb)
+left_after=$(crop "$E2E_TMP/controls.png" 398x400+0+0 la)
 right_before=$(crop "$E2E_TMP/play.png" 398x600+402+0 rb)
 right_after=$(crop "$E2E_TMP/controls.png" 398x600+402+0 ra)
 [ "$(differing "$left_before" "$left_after")" = 0 ] || fail "F12 changed the left half"
