@@ -127,6 +127,7 @@ TEST_F(PlayFrame, BothCowsAreDrawnInBothHalvesThroughTheirOwnCamera) {
                       std::pow(v.eye[2] - v.centre[2], 2));
         EXPECT_NEAR(eye[2], -distance, 1e-4);
     }
+    EXPECT_DOUBLE_EQ(lastChaseView().centre[0], -cow2->x); // the left half is drawn last
 }
 
 TEST_F(PlayFrame, HoldingAControlsKeyBlanksOnlyThatHalfsWorld) {
