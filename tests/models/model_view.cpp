@@ -1,5 +1,6 @@
 // model_view.cpp: orthographic model views, world extents and reference images.
 #include "model_view.h"
+#include "shell/camera.h"
 #include "shell/game.h"
 
 #include <GL/gl.h>
@@ -55,7 +56,7 @@ void beginModelView(Look look, double pixelsPerUnit, double cx, double cy, doubl
         view.acrossSign = 1;
         view.upAxis = 2;
     }
-    glScaled(-1, 1, 1); // the game's mirror
+    mirrorWorld(); // as the game draws the world
     glTranslated(-cx, -cy, -cz);
 }
 
