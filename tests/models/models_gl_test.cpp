@@ -12,7 +12,10 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -444,6 +447,41 @@ TEST_F(ModelCows, ProfileCowLeavesCullingOnAndQuadricCowLeavesItAlone) {
     EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
     drawCow(cows[0], Look::Down, 0, false);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+}
+
+// One object of each kind on the farm map, drawn alone at its own cell: each shows, but for
+// the invisible markers; and both cows show.
+TEST(ModelFarm, EveryObjectOfTheFarmMapShows) {
+    openTestWindow();
+    const char *data = std::getenv("PASTURON_DATA");
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(loadMap((std::string(data) + "/" + GameMapPath).c_str()));
+    std::set<char> kindsShown;
+    int objects = 0;
+    for (int c = 0; c < mapColumns; c++)
+        for (int r = 0; r < mapRows; r++) {
+            const WorldObject *object = ObjectGrid[c][r];
+            if (!object || kindsShown.count(object->kind))
+                continue;
+            SCOPED_TRACE(testing::Message()
+                         << "'" << object->kind << "' at (" << c << ", " << r << ")");
+            beginModelView(Look::FromSide, 40, 0, 0, 2);
+            drawAtOrigin(object->drawHandler, c, r);
+            WorldExtent shown;
+            bool marker = object->kind == 's' || object->kind == 'x';
+            EXPECT_EQ(shownExtent(&shown), !marker); // the blocking markers are invisible
+            kindsShown.insert(object->kind);
+            objects += !marker;
+        }
+    // barn, silo, tree, both fences, rock, both gates, hay, three pills, syringe
+    EXPECT_EQ(objects, 13);
+    for (Cow *cow : {cow1, cow2}) {
+        beginModelView(Look::FromSide, 100, cow->x, cow->y, cow->z + 1);
+        cow->drawHandler(0, 0);
+        WorldExtent shown;
+        EXPECT_TRUE(shownExtent(&shown));
+    }
+    freeWorld();
 }
 
 } // namespace
