@@ -45,6 +45,6 @@ kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended in play: $(cat "$GAME_ER
 screenshot "$E2E_TMP/play.png"
 [ -s "$E2E_TMP/play.png" ] || fail "no screenshot"
 tap Escape
-status=$(wait_game)
-[ "$status" -eq 1 ] || fail "ESC ended the game with status $status, not 1"
+wait_game
+[ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
 echo "PASS: 23 texture failures in catalogue order, then the game ran and quit on ESC"

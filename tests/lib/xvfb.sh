@@ -5,6 +5,7 @@
 set -u
 export LIBGL_ALWAYS_SOFTWARE=1
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+export ALSOFT_LOGLEVEL=${ALSOFT_LOGLEVEL:-0} # no "device not closed" note at exit
 E2E_TMP=$(mktemp -d /tmp/pasturon-e2e.XXXXXX)
 XVFB_PID=""
 GAME_PID=""
@@ -46,6 +47,8 @@ start_game() {
         sleep 0.1
     done
     [ -n "$GAME_WINDOW" ] || fail "no game window (stderr: $(cat "$GAME_ERR"))"
+    # with no window manager the window would sit at (-1, -1), one pixel off screen
+    xdotool windowmove --sync "$GAME_WINDOW" 0 0 2>/dev/null || true
     xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || true
     xdotool mousemove --window "$GAME_WINDOW" 10 10
     sleep 0.5
