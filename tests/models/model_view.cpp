@@ -6,7 +6,6 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -16,16 +15,6 @@ struct ViewState {
     double pixelsPerUnit;
     double centre[3];
 } view;
-
-// Every pixel of the back buffer, bottom row first.
-std::vector<unsigned char> readWindow() {
-    std::vector<unsigned char> rgb(static_cast<size_t>(windowWidth) * windowHeight * 3);
-    glFinish();
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
 
 // World coordinate along an axis of the screen, from a pixel edge of the window.
 double acrossAt(double pixelEdge) {
@@ -73,25 +62,6 @@ WorldExtent worldExtent(const PixelBox &box) {
 bool shownExtent(WorldExtent *extent) {
     PixelBox box;
     if (!boundingBox(SkyBlue, &box))
-        return false;
-    *extent = worldExtent(box);
-    return true;
-}
-
-bool colourExtent(Rgb colour, WorldExtent *extent, int tolerance) {
-    std::vector<unsigned char> rgb = readWindow();
-    PixelBox box = {windowWidth, windowHeight, -1, -1};
-    for (int y = 0; y < windowHeight; y++)
-        for (int x = 0; x < windowWidth; x++) {
-            const unsigned char *p = &rgb[(static_cast<size_t>(y) * windowWidth + x) * 3];
-            if (!near({p[0], p[1], p[2]}, colour, tolerance))
-                continue;
-            box.left = x < box.left ? x : box.left;
-            box.right = x > box.right ? x : box.right;
-            box.bottom = y < box.bottom ? y : box.bottom;
-            box.top = y > box.top ? y : box.top;
-        }
-    if (box.right < 0)
         return false;
     *extent = worldExtent(box);
     return true;
