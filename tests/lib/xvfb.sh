@@ -20,17 +20,30 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_display [WIDTHxHEIGHT]: a fresh X server; exports DISPLAY.
+# start_display [WIDTHxHEIGHT]: a fresh X server, answering before we go on; exports DISPLAY.
 start_display() {
-    local size=${1:-1024x768}
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$E2E_TMP/display" ] && break
-        sleep 0.1
+    local size=${1:-1024x768} attempt
+    for attempt in 1 2 3; do
+        rm -f "$E2E_TMP/display"
+        Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display" \
+            2>"$E2E_TMP/xvfb.log" &
+        XVFB_PID=$!
+        for _ in $(seq 100); do
+            [ -s "$E2E_TMP/display" ] && break
+            sleep 0.1
+        done
+        if [ -s "$E2E_TMP/display" ]; then
+            export DISPLAY=":$(cat "$E2E_TMP/display")"
+            for _ in $(seq 50); do
+                xdpyinfo >/dev/null 2>&1 && return 0
+                sleep 0.1
+            done
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
     done
-    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
 }
 
 # start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
