@@ -330,7 +330,7 @@ Canvas siloMetal() {
         Colour metal = scale(hex(0xd4d8dc), light);
         return mix(metal, hex(0x9a6a40), 0.45 * smoothstep(0.6, 0.8, stain.at(x, y)));
     });
-    for (int k = 0; k < panels; ++k) { // panel seams with a row of rivets
+    for (int k = 0; k < panels; ++k) {     // panel seams with a row of rivets
         double y = (k + 0.5) * n / panels; // away from the picture's edge
         fillPolygon(c, {{0, y - 2}, {n, y - 2}, {n, y + 1}, {0, y + 1}}, hex(0x6c7074));
         fillPolygon(c, {{0, y + 1}, {n, y + 1}, {n, y + 2}, {0, y + 2}}, hex(0xf0f2f4));
