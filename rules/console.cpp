@@ -4,9 +4,11 @@
 #include <cstdio>
 
 void (*consoleHook)(const char *text);
+bool consoleEcho = true;
 
 void consoleWrite(const char *text) {
     if (consoleHook)
         consoleHook(text);
-    std::fputs(text, stdout);
+    if (consoleEcho)
+        std::fputs(text, stdout);
 }

@@ -5,3 +5,5 @@
 void consoleWrite(const char *text);
 // Called with every text written (the replay tool records them).
 extern void (*consoleHook)(const char *text);
+// False keeps the text off standard output (the replay tool, whose output is its trace).
+extern bool consoleEcho;

@@ -90,24 +90,60 @@ const unsigned long *keysymsOfVirtualKey(int code, int *count) {
         case VK_Insert:
             *count = 2;
             return insertKeys;
-        case VK_Space: one[0] = XK_space; break;
-        case VK_Escape: one[0] = XK_Escape; break;
-        case VK_Left: one[0] = XK_Left; break;
-        case VK_Up: one[0] = XK_Up; break;
-        case VK_Right: one[0] = XK_Right; break;
-        case VK_Down: one[0] = XK_Down; break;
-        case VK_LShift: one[0] = XK_Shift_L; break;
-        case VK_RShift: one[0] = XK_Shift_R; break;
-        case VK_LControl: one[0] = XK_Control_L; break;
-        case VK_RControl: one[0] = XK_Control_R; break;
-        case 8: one[0] = XK_BackSpace; break;
-        case 9: one[0] = XK_Tab; break;
-        case 13: one[0] = XK_Return; break;
-        case 33: one[0] = XK_Page_Up; break;
-        case 34: one[0] = XK_Page_Down; break;
-        case 35: one[0] = XK_End; break;
-        case 36: one[0] = XK_Home; break;
-        default: *count = 0; break;
+        case VK_Space:
+            one[0] = XK_space;
+            break;
+        case VK_Escape:
+            one[0] = XK_Escape;
+            break;
+        case VK_Left:
+            one[0] = XK_Left;
+            break;
+        case VK_Up:
+            one[0] = XK_Up;
+            break;
+        case VK_Right:
+            one[0] = XK_Right;
+            break;
+        case VK_Down:
+            one[0] = XK_Down;
+            break;
+        case VK_LShift:
+            one[0] = XK_Shift_L;
+            break;
+        case VK_RShift:
+            one[0] = XK_Shift_R;
+            break;
+        case VK_LControl:
+            one[0] = XK_Control_L;
+            break;
+        case VK_RControl:
+            one[0] = XK_Control_R;
+            break;
+        case 8:
+            one[0] = XK_BackSpace;
+            break;
+        case 9:
+            one[0] = XK_Tab;
+            break;
+        case 13:
+            one[0] = XK_Return;
+            break;
+        case 33:
+            one[0] = XK_Page_Up;
+            break;
+        case 34:
+            one[0] = XK_Page_Down;
+            break;
+        case 35:
+            one[0] = XK_End;
+            break;
+        case 36:
+            one[0] = XK_Home;
+            break;
+        default:
+            *count = 0;
+            break;
         }
     }
     return one;
@@ -115,7 +151,9 @@ const unsigned long *keysymsOfVirtualKey(int code, int *count) {
 
 namespace {
 
-bool ctrlHeld() { return (glutGetModifiers() & GLUT_ACTIVE_CTRL) != 0; }
+bool ctrlHeld() {
+    return (glutGetModifiers() & GLUT_ACTIVE_CTRL) != 0;
+}
 
 void keyPressed(unsigned char key, int, int) {
     setKeyDown(virtualKeyFromChar(key, ctrlHeld()), true);
@@ -123,8 +161,12 @@ void keyPressed(unsigned char key, int, int) {
 void keyReleased(unsigned char key, int, int) {
     setKeyDown(virtualKeyFromChar(key, ctrlHeld()), false);
 }
-void specialPressed(int key, int, int) { setKeyDown(virtualKeyFromSpecial(key), true); }
-void specialReleased(int key, int, int) { setKeyDown(virtualKeyFromSpecial(key), false); }
+void specialPressed(int key, int, int) {
+    setKeyDown(virtualKeyFromSpecial(key), true);
+}
+void specialReleased(int key, int, int) {
+    setKeyDown(virtualKeyFromSpecial(key), false);
+}
 
 Display *keymapDisplay; // our own X connection for XQueryKeymap
 char physicalKeys[32];  // the last keymap read

@@ -5,7 +5,9 @@ namespace {
 bool keyTable[KeyCodeCount]; // held keys by virtual-key code
 }
 
-bool isKeyDown(int code) { return code >= 0 && code < KeyCodeCount && keyTable[code]; }
+bool isKeyDown(int code) {
+    return code >= 0 && code < KeyCodeCount && keyTable[code];
+}
 
 void setKeyDown(int code, bool down) {
     if (code >= 0 && code < KeyCodeCount)

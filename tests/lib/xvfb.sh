@@ -39,19 +39,34 @@ GAME_WINDOW=""
 start_game() {
     (cd "$PASTURON_DATA" && exec "$PASTURON_BIN" "$@") >"$GAME_OUT" 2>"$GAME_ERR" &
     GAME_PID=$!
-    GAME_WINDOW=$(timeout 30 xdotool search --sync --name '^Pasturon$' | head -1) ||
-        fail "no game window (stderr: $(cat "$GAME_ERR"))"
+    for _ in $(seq 300); do
+        GAME_WINDOW=$(xdotool search --name '^Pasturon$' 2>/dev/null | head -1)
+        [ -n "$GAME_WINDOW" ] && break
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up: $(cat "$GAME_ERR")"
+        sleep 0.1
+    done
+    [ -n "$GAME_WINDOW" ] || fail "no game window (stderr: $(cat "$GAME_ERR"))"
     xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || true
     xdotool mousemove --window "$GAME_WINDOW" 10 10
     sleep 0.5
 }
 
-# wait_game: wait for the game to end; prints its exit status.
+# wait_game [SECONDS]: wait (default 10 s) for the game to end; its exit status goes to
+# GAME_STATUS ("timeout" when it did not end).
+GAME_STATUS=""
 wait_game() {
-    local status=0
-    wait "$GAME_PID" || status=$?
+    local limit=$((${1:-10} * 10))
+    for _ in $(seq "$limit"); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$GAME_PID" 2>/dev/null; then
+        GAME_STATUS=timeout
+        return
+    fi
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
-    echo "$status"
 }
 
 key_down() { xdotool keydown --delay 0 "$@"; }

@@ -1,0 +1,65 @@
+// script_test.cpp: reading the replay tool's input script.
+#include "shell/keys.h"
+#include "tools/replay/script.h"
+
+#include <gtest/gtest.h>
+
+TEST(ReplayScript, KeyNamesCodesAndLetters) {
+    EXPECT_EQ(scriptKeyCode("UP"), VK_Up);
+    EXPECT_EQ(scriptKeyCode("down"), VK_Down);
+    EXPECT_EQ(scriptKeyCode("Left"), VK_Left);
+    EXPECT_EQ(scriptKeyCode("RIGHT"), VK_Right);
+    EXPECT_EQ(scriptKeyCode("insert"), VK_Insert);
+    EXPECT_EQ(scriptKeyCode("DELETE"), VK_Delete);
+    EXPECT_EQ(scriptKeyCode("f1"), VK_F1);
+    EXPECT_EQ(scriptKeyCode("F12"), VK_F12);
+    EXPECT_EQ(scriptKeyCode("Space"), VK_Space);
+    EXPECT_EQ(scriptKeyCode("ESCAPE"), VK_Escape);
+    EXPECT_EQ(scriptKeyCode("t"), 'T');
+    EXPECT_EQ(scriptKeyCode("Z"), 'Z');
+    EXPECT_EQ(scriptKeyCode("38"), 38);
+    EXPECT_EQ(scriptKeyCode("0"), 0);
+    EXPECT_EQ(scriptKeyCode("255"), 255);
+    for (const char *bad : {"256", "-1", "F2", "UPP", "1x", "", "ä", "99999999999999999999"})
+        EXPECT_EQ(scriptKeyCode(bad), -1) << bad;
+}
+
+TEST(ReplayScript, LinesCommentsAndBlanks) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(parseScript("# cow 1 left, cow 2 jump\n1 LEFT T\n\n  # note\n19 LEFT # walk\r\n"
+                            "3\n\t2\tw  a\n5",
+                            steps, error))
+        << error;
+    ASSERT_EQ(steps.size(), 5u);
+    EXPECT_EQ(steps[0].frames, 1);
+    EXPECT_EQ(steps[0].keys, (std::vector<int>{VK_Left, 'T'}));
+    EXPECT_EQ(steps[1].frames, 19);
+    EXPECT_EQ(steps[1].keys, (std::vector<int>{VK_Left}));
+    EXPECT_EQ(steps[2].frames, 3); // a count alone holds nothing
+    EXPECT_TRUE(steps[2].keys.empty());
+    EXPECT_EQ(steps[3].keys, (std::vector<int>{'W', 'A'}));
+    EXPECT_EQ(steps[4].frames, 5); // the last line needs no line feed
+
+    steps.clear();
+    EXPECT_TRUE(parseScript("", steps, error));
+    EXPECT_TRUE(steps.empty());
+}
+
+TEST(ReplayScript, BadLinesSayWhere) {
+    struct Case {
+        const char *script, *error;
+    };
+    for (Case c : {Case{"1 UP\n0 UP\n", "line 2: bad frame count \"0\""},
+                   Case{"\n\n2 UP F13\n", "line 3: bad key \"F13\""},
+                   Case{"UP 3\n", "line 1: bad frame count \"UP\""},
+                   Case{"-1\n", "line 1: bad frame count \"-1\""},
+                   Case{"+4 UP\n", "line 1: bad frame count \"+4\""},
+                   Case{"99999999999999999999 UP\n", "line 1: bad frame count"},
+                   Case{"1 UP,DOWN\n", "line 1: bad key \"UP,DOWN\""}}) {
+        std::vector<ScriptStep> steps;
+        std::string error;
+        EXPECT_FALSE(parseScript(c.script, steps, error)) << c.script;
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+    }
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# flow_e2e.sh: the real game under Xvfb: it starts on the splash screen, SPACE / release /
+# SPACE reaches play, the sky shows between the two halves, frame-rate lines keep their
+# format, and ESC ends the process with status 1.
+source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
+
+start_display 1024x768
+start_game
+sleep 1.5
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up: $(cat "$GAME_ERR")"
+
+tap space          # splash -> title
+sleep 0.3
+tap space          # the title saw SPACE up; the next press starts play
+sleep 1.5
+screenshot "$E2E_TMP/play.png"
+# the 4-pixel strip between the halves (x 398..401 in an 800-wide window) keeps the clear colour
+for x in 398 399 400 401; do
+    p=$(pixel "$E2E_TMP/play.png" $x 300)
+    near "$p" "153 204 255" || fail "pixel ($x, 300) is $p, not the sky blue"
+done
+
+key_down Escape
+wait_game
+[ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
+
+lines=$(grep -c . "$GAME_OUT" || true)
+[ "$lines" -ge 2 ] || fail "expected frame-rate lines, got: $(cat "$GAME_OUT")"
+bad=$(grep -vE '^[ 0-9]{2}[0-9]\.[0-9] fps \([0-9]+\)$' "$GAME_OUT" | grep -v 'SLOW!' || true)
+[ -z "$bad" ] || fail "lines not in the frame-rate format: $bad"
+# paced at about 19.6 frames a second
+awk '{ if ($1 < 15 || $1 > 21) { print "rate out of range: " $0; exit 1 } }' "$GAME_OUT" || fail "frame rate"
+echo "flow ok: $(tail -1 "$GAME_OUT")"

@@ -1,0 +1,176 @@
+// screen_flow_test.cpp: splash, title and play screens, the SPACE latch, N and ESC,
+// frame pacing and the frame-rate line.
+#include "audio/sound.h"
+#include "hud/hud.h"
+#include "rules/cow.h"
+#include "shell/keys.h"
+#include "shell/screen_flow.h"
+#include "world/grids.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> soundLog;
+
+void recordSound(SoundAction action, Sound sound) {
+    const char *verb = action == SoundAction::Play   ? "play"
+                       : action == SoundAction::Stop ? "stop"
+                                                     : "resume";
+    soundLog.push_back(std::string(verb) + " " + soundName(sound));
+}
+
+// Each test runs in a fresh folder holding a small map, with the screen flags at their start.
+class ScreenFlow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        oldDir = fs::current_path();
+        dir = fs::temp_directory_path() / ("pasturon-flow-" + std::to_string(getpid()));
+        fs::create_directories(dir / "_maps");
+        writeMap("_._1_2_.\n_._._._.\n");
+        fs::current_path(dir);
+        showSplash = true;
+        showTitle = playing = spaceReleased = false;
+        releaseAllKeys();
+        soundLog.clear();
+        soundActionHook = recordSound;
+        ASSERT_TRUE(loadMap(GameMapPath));
+    }
+    void TearDown() override {
+        soundActionHook = nullptr;
+        freeWorld();
+        releaseAllKeys();
+        fs::current_path(oldDir);
+        fs::remove_all(dir);
+    }
+    void writeMap(const std::string &text) {
+        std::ofstream(dir / "_maps" / "Map02.map", std::ios::binary) << text;
+    }
+    // One displayed frame's key handling, as the display callback runs it.
+    void frame() {
+        if (showSplash)
+            splashKeys();
+        else if (showTitle)
+            titleKeys();
+        pollNewGameKey();
+    }
+    fs::path oldDir, dir;
+};
+
+TEST_F(ScreenFlow, SpaceHeldFromTheSplashStopsAtTheTitleUntilReleasedAndPressedAgain) {
+    setKeyDown(VK_Space, true);
+    frame();
+    EXPECT_FALSE(showSplash);
+    EXPECT_TRUE(showTitle);
+    for (int i = 0; i < 5; i++) // still held: the title stays
+        frame();
+    EXPECT_TRUE(showTitle);
+    EXPECT_FALSE(playing);
+    setKeyDown(VK_Space, false);
+    frame();
+    EXPECT_TRUE(spaceReleased);
+    EXPECT_TRUE(showTitle);
+    setKeyDown(VK_Space, true);
+    frame();
+    EXPECT_FALSE(showTitle);
+    EXPECT_TRUE(playing);
+    EXPECT_EQ(soundLog,
+              (std::vector<std::string>{"stop SplashScreen", "play GameStart", "play Ambient"}));
+}
+
+TEST_F(ScreenFlow, NewGameOnTheSplashRebuildsTheWorldAndKeepsTheSplash) {
+    Cow *before = cow1;
+    before->carriedHay = 7;
+    hudIntroCounter = 150;
+    setKeyDown(VK_N, true);
+    frame();
+    EXPECT_TRUE(showSplash); // the splash keeps priority ...
+    EXPECT_TRUE(showTitle);  // ... over the title that N set
+    EXPECT_EQ(cow1->carriedHay, 0);
+    EXPECT_EQ(hudIntroCounter, 0);
+    EXPECT_TRUE(soundLog.empty()); // N neither stops nor starts a sound
+    setKeyDown(VK_N, false);
+    setKeyDown(VK_Space, true);
+    frame();
+    EXPECT_FALSE(showSplash);
+    EXPECT_TRUE(showTitle);
+}
+
+TEST_F(ScreenFlow, NewGameHeldRebuildsOnEveryFrameAndReturnsToTheTitle) {
+    showSplash = false;
+    playing = true;
+    spaceReleased = true;
+    setKeyDown(VK_N, true);
+    for (int i = 0; i < 3; i++) {
+        cow2->bankedHay = 30;
+        frame();
+        EXPECT_EQ(cow2->bankedHay, 0) << "frame " << i;
+    }
+    EXPECT_FALSE(playing);
+    EXPECT_TRUE(showTitle);
+    // after N the latch is still set: SPACE starts play on the first frame it is down
+    setKeyDown(VK_N, false);
+    setKeyDown(VK_Space, true);
+    frame();
+    EXPECT_TRUE(playing);
+}
+
+TEST_F(ScreenFlow, NewGameWithARefusedMapKeepsTheRoundAsItWas) {
+    showSplash = false;
+    playing = true;
+    cow1->bankedHay = 12;
+    writeMap("_._.\n"); // no cows: refused
+    setKeyDown(VK_N, true);
+    testing::internal::CaptureStderr();
+    frame();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Map02.map"), std::string::npos) << err;
+    EXPECT_TRUE(playing);
+    EXPECT_EQ(cow1->bankedHay, 12);
+}
+
+TEST_F(ScreenFlow, EscapeEndsTheProcessWithStatusOne) {
+    setKeyDown(VK_Escape, true);
+    EXPECT_EXIT(pollQuitKey(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST(FrameClock, RedisplayOnlyWhenMoreThan50msHavePassed) {
+    resetFrameClocks();
+    int wait = -1;
+    EXPECT_FALSE(redisplayDue(1000, &wait)); // the first call only starts the clock
+    EXPECT_EQ(wait, 51);
+    EXPECT_FALSE(redisplayDue(1050, &wait)); // exactly 50 ms: not yet
+    EXPECT_EQ(wait, 1);
+    EXPECT_TRUE(redisplayDue(1051, &wait));
+    EXPECT_FALSE(redisplayDue(1060, &wait));
+    EXPECT_EQ(wait, 42);
+    EXPECT_TRUE(redisplayDue(1200, &wait)); // late frames are not made up
+    EXPECT_FALSE(redisplayDue(1250, &wait));
+}
+
+TEST(FrameClock, FrameRateLineAfterMoreThanASecondCountsEveryFrame) {
+    resetFrameClocks();
+    testing::internal::CaptureStdout();
+    for (int t = 0; t <= 1000; t += 50) // 21 frames, 0 .. 1000 ms: no line yet
+        countFrame(t);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    testing::internal::CaptureStdout();
+    countFrame(1001); // 22nd frame, 1001 ms after the first
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), " 22.0 fps (22)\n");
+    testing::internal::CaptureStdout();
+    for (int t = 1051; t <= 2001; t += 50) // 20 frames, the last exactly 1000 ms on
+        countFrame(t);
+    countFrame(2002); // 21 frames over 1001 ms
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), " 21.0 fps (21)\n");
+}
+
+} // namespace
