@@ -442,7 +442,7 @@ Canvas horn() {
         Colour h = mix(hex(0xf2ead4), hex(0x5a4a38), std::pow(t, 1.6));
         double rings = 0.5 + 0.5 * std::cos(2 * M_PI * 6 * t);
         h = scale(h, 1 - 0.12 * rings * (1 - t));
-        return scale(h, 0.92 + 0.12 * streak.at(x, y));
+        return scale(h, 0.96 + 0.06 * streak.at(x, y));
     });
     return c;
 }
@@ -477,7 +477,7 @@ bool makeTextures(const std::string &dataDir) {
         {"textures/Barn.bmp", barnPlanks},
         {"textures/cowspots.bmp",
          [] {
-             return hide({256, 4, 3, 121, 0.6, hex(0xf6f3ec), hex(0x161412), 0.1});
+             return hide({256, 4, 3, 121, 0.54, hex(0xf6f3ec), hex(0x161412), 0.06});
          }},
         {"textures/white.bmp", [] { return plainWhite(true); }},
         {"textures/horns.bmp", horn},
