@@ -10,7 +10,8 @@
 
 namespace {
 
-const double PeakDb = -1.5; // every file peaks here, safely under -1 dBFS
+const double PeakDb = -1.5;    // dBFS: every file peaks here, safely under -1 dBFS...
+const double AmbientDb = -7.5; // ...but the ambience, a quiet bed under the whole round
 
 // Vowels as three formants (Hz, bandwidth Hz, gain).
 const Vowel Hum{{{250, 90, 1.0}, {1000, 200, 0.04}, {2400, 300, 0.01}}}; // closed lips: "mm"
@@ -642,6 +643,7 @@ struct SoundFile {
     const char *name;
     std::function<Signal()> make;
     bool loops;
+    double peakDb = PeakDb;
 };
 
 } // namespace
@@ -660,7 +662,7 @@ bool makeSounds(const std::string &dataDir) {
         {"powerup.wav", [] { return powerSweep(true); }, false},
         {"headbutt2.wav", whoosh, false},
         {"yay.wav", cheer, false},
-        {"MorningLQ.wav", morningLoop, true},
+        {"MorningLQ.wav", morningLoop, true, AmbientDb},
         {"gate_jingle.wav", chainJingle, false},
         {"syringebreak2.wav", glassBreak, false},
         {"outofwater2.wav", outOfWater, false},
@@ -679,7 +681,7 @@ bool makeSounds(const std::string &dataDir) {
         Signal s = f.make();
         if (!f.loops)
             fadeEnds(s, 0.002, 0.03);
-        normalise(s, PeakDb);
+        normalise(s, f.peakDb);
         std::string path = dataDir + "/sounds/" + f.name;
         if (!writeWav(s, path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
