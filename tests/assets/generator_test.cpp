@@ -158,6 +158,11 @@ TEST(GeneratorFiles, WavSamplesAreNormalisedAndClampedNotWrapped) {
     Signal s = {0.0, 0.25, -0.5, 2.0};
     normalise(s, -6.0);
     EXPECT_NEAR(std::fabs(s[3]), std::pow(10.0, -6.0 / 20), 1e-12);
+    Signal square(1000);
+    for (size_t i = 0; i < square.size(); ++i)
+        square[i] = i % 20 < 10 ? 0.3 : -0.3;
+    normalise(square, -1.0, -12.0); // the RMS cap wins: a square's RMS equals its peak
+    EXPECT_NEAR(square[0], std::pow(10.0, -12.0 / 20), 1e-12);
     Signal loud = {0.0, 1.5, -1.5, 0.5};
     std::string path = tempPath("loud.wav");
     ASSERT_TRUE(writeWav(loud, path));

@@ -12,6 +12,7 @@ namespace {
 
 const double PeakDb = -1.5;    // dBFS: every file peaks here, safely under -1 dBFS...
 const double AmbientDb = -7.5; // ...but the ambience, a quiet bed under the whole round
+const double MaxRmsDb = -14;   // dBFS: dense sounds are turned down to about the others' level
 
 // Vowels as three formants (Hz, bandwidth Hz, gain).
 const Vowel Hum{{{250, 90, 1.0}, {1000, 200, 0.04}, {2400, 300, 0.01}}}; // closed lips: "mm"
@@ -681,7 +682,7 @@ bool makeSounds(const std::string &dataDir) {
         Signal s = f.make();
         if (!f.loops)
             fadeEnds(s, 0.002, 0.03);
-        normalise(s, f.peakDb);
+        normalise(s, f.peakDb, MaxRmsDb);
         std::string path = dataDir + "/sounds/" + f.name;
         if (!writeWav(s, path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
