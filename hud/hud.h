@@ -5,8 +5,9 @@ struct Cow;
 
 extern int hudIntroCounter; // HUD passes that showed the introduction; 0 at each new game
 
-void createFonts(const char *fileName);  // the font set; ends the program on failure
-void drawText(const char *text);         // white extruded text at the current transform
-const char *formatThreeDigits(int value); // "000".."999" into NumberText
-const char *formatTwoDigits(int value);   // "00".."99" into NumberText
+// Build the font set over `fileName`; writes the failure to stderr and exits with status 1.
+void createFonts(const char *fileName);
+void drawText(const char *text);          // white extruded text at the current transform
+const char *formatThreeDigits(int value); // "000".."999" into NumberText (clamped to 0..999)
+const char *formatTwoDigits(int value);   // "00".."99" into NumberText (clamped to 0..99)
 void drawHud(Cow *cow);                   // one panel for the half of `cow`

@@ -8,24 +8,24 @@ extern unsigned int SplashTexture;     // the splash screen
 
 // ModelTextures slots by file.
 enum ModelTextureSlot {
-    TexTriTree = 0,  // textures/tritree64.bmp
-    TexBark = 1,     // textures/bark64.bmp
-    TexCowSpots = 2, // textures/cowspots.bmp
-    TexWhite = 3,    // textures/white.bmp
-    TexHorns = 4,    // textures/horns.bmp
-    TexCowHide = 5,  // textures/cowhide.bmp
-    TexHayRound = 6, // textures/hayround.bmp
-    TexHaySide = 7,  // textures/hay2B.bmp
-    TexRock1 = 8,    // textures/rock1.bmp
-    TexRock2 = 9,    // textures/rock2.bmp
-    TexRock3 = 10,   // textures/rock3.bmp
-    TexBigPill = 11, // textures/big_pillx.bmp
+    TexTriTree = 0,   // textures/tritree64.bmp
+    TexBark = 1,      // textures/bark64.bmp
+    TexCowSpots = 2,  // textures/cowspots.bmp
+    TexWhite = 3,     // textures/white.bmp
+    TexHorns = 4,     // textures/horns.bmp
+    TexCowHide = 5,   // textures/cowhide.bmp
+    TexHayRound = 6,  // textures/hayround.bmp
+    TexHaySide = 7,   // textures/hay2B.bmp
+    TexRock1 = 8,     // textures/rock1.bmp
+    TexRock2 = 9,     // textures/rock2.bmp
+    TexRock3 = 10,    // textures/rock3.bmp
+    TexBigPill = 11,  // textures/big_pillx.bmp
     TexHeadPill = 12, // textures/head_pillx2.bmp
-    TexSnail = 13,   // textures/snail1.bmp
-    TexSilo = 14,    // textures/silo1.bmp
-    TexSiloTop = 15, // textures/silo_top.bmp
-    TexBlank = 16,   // textures/blank.bmp
-    TexBarn = 17,    // textures/Barn.bmp
+    TexSnail = 13,    // textures/snail1.bmp
+    TexSilo = 14,     // textures/silo1.bmp
+    TexSiloTop = 15,  // textures/silo_top.bmp
+    TexBlank = 16,    // textures/blank.bmp
+    TexBarn = 17,     // textures/Barn.bmp
 };
 
 // TileTextures slots.

@@ -15,3 +15,27 @@ double degToRad(int degrees);     // whole degrees to radians (x 0.0174532925)
 void chaseCamera(const Cow *cow); // load the chase view for `cow` onto the modelview matrix
 void pollCameraKeys();            // U O I K J L adjust the shared camera
 void playFrame();                 // update both cows, draw both halves
+// The steps of a play frame, in the order a half runs them (Update once per frame).
+enum class DrawPhase { Update, Hud, Cows, Terrain, Objects, Beacons };
+// Called as each step ends; null in the game (the frame benchmark times the steps with it).
+extern void (*drawPhaseHook)(DrawPhase finished);
+
+// Mirror everything drawn after it in x, and take clockwise faces as front faces so that the
+// outside of every model and tile stays its front (undone by glFrontFace(GL_CCW)).
+void mirrorWorld();
+
+// What gluLookAt is given for a cow: eye, centre and up, in the unmirrored frame.
+struct ChaseView {
+    double eye[3], centre[3], up[3];
+};
+ChaseView chaseView(const Cow *cow); // the view chaseCamera loads for `cow`
+const ChaseView &lastChaseView();    // the view chaseCamera loaded last
+
+// Where one half of the window draws: viewport x and width in pixels, and the aspect ratio
+// of its perspective (half the window's width over its height).
+struct HalfViewport {
+    int x, width;
+    double aspect;
+};
+HalfViewport rightHalf(int windowWidth, int windowHeight); // cow 1's half
+HalfViewport leftHalf(int windowWidth, int windowHeight);  // cow 2's half

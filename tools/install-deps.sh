@@ -9,7 +9,7 @@ packages=(build-essential cmake pkg-config
           libftgl-dev libopenal-dev libopenal1 libalut-dev libgtest-dev
           fonts-liberation)
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth xdotool x11-utils imagemagick sox clang libclang-rt-14-dev python3)
+    packages+=(xvfb xauth xdotool x11-utils imagemagick sox strace clang libclang-rt-14-dev python3)
 fi
 
 missing=()

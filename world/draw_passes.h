@@ -2,6 +2,8 @@
 #pragma once
 
 struct Cow;
+struct Tile;
+struct WorldObject;
 
 // --- Process-wide item angles in degrees, advanced by the object pass ---
 extern float spinAngle;     // hay bales
@@ -12,6 +14,28 @@ struct VisibleWindow {
     int rowBegin, rowEnd, columnBegin, columnEnd;
 };
 VisibleWindow visibleWindow(const Cow *cow);
+
+// How a tile's skirts fall: its top height and, per side, whether that neighbour inside the
+// map is lower and the spread (the tile's height when lower, else 0) that widens the skirts
+// of the two adjacent sides so that they meet at the corners.
+struct TileSkirts {
+    float height;                                      // surface height of the tile
+    bool lowerWest, lowerEast, lowerSouth, lowerNorth; // column-1, column+1, row-1, row+1
+    float west, east, south, north;                    // spreads, world units
+};
+TileSkirts tileSkirts(int column, int row); // all zero outside the grids
+
+// A flat colour of the overhead map, channels 0..1.
+struct OverheadColour {
+    float r, g, b;
+};
+// The overhead-map colour of a cell: the colour rules applied in order to its tile and object
+// (either may be null); a cell no rule matches keeps `previous`, the colour of the cell before.
+OverheadColour overheadColour(const Tile *tile, const WorldObject *object, OverheadColour previous);
+
+// Call `drawCell` for every cell of the cow's visible window, rows outermost, with texturing
+// on and the colour white; the modelview matrix is saved around the whole pass.
+void drawVisibleCells(const Cow *cow, void (*drawCell)(int column, int row));
 
 void drawTerrainPass(const Cow *cow); // tiles with their skirts around the cow
 void drawObjectPass(const Cow *cow);  // objects around the cow; advances the spin angles

@@ -4,6 +4,8 @@
 #include "world/tile.h"
 #include "world/world_object.h"
 
+#include <cstdio>
+
 struct Cow;
 
 constexpr int GridSize = 256; // cells per side of both grids
@@ -31,6 +33,8 @@ WorldObject *objectAt(int column, int row);
 // Read the map file into the grids; false (one line on stderr) when it is refused,
 // in which case the world is left exactly as it was.
 bool loadMap(const char *path);
+// The same from an open file read from its current position; `name` names it in messages.
+bool loadMapFrom(FILE *file, const char *name);
 // Free every record of the current world and clear the grids.
 void freeWorld();
 

@@ -1,0 +1,156 @@
+// camera.cpp: the chase camera shared by both halves, its keys, and the play frame that
+// updates both cows and draws the window as two halves (right: cow 1, left: cow 2).
+#include "shell/camera.h"
+#include "hud/hud.h"
+#include "rules/cow.h"
+#include "shell/game.h"
+#include "shell/keys.h"
+#include "world/draw_passes.h"
+#include "world/grids.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cmath>
+
+float fieldOfView;
+int cameraDistance;
+int cameraYaw;
+int cameraPitch;
+double cameraTargetHeight;
+void (*drawPhaseHook)(DrawPhase finished);
+
+namespace {
+
+constexpr double RadiansPerDegree = 0.0174532925;
+constexpr double NearPlane = 1, FarPlane = 1000; // world units
+constexpr int HalfGap = 2;                       // pixels of sky between the halves, per side
+constexpr int MinCameraDistance = 1;             // world units; at 0 the view degenerates
+
+// The camera keys (letters are their own virtual-key codes).
+constexpr int KeyCloser = 'U', KeyFarther = 'O';
+constexpr int KeyPitchUp = 'I', KeyPitchDown = 'K';
+constexpr int KeyYawUp = 'J', KeyYawDown = 'L';
+constexpr int FullTurn = 360; // degrees
+
+// The last view handed to gluLookAt.
+ChaseView lastView;
+
+void phaseDone(DrawPhase phase) {
+    if (drawPhaseHook)
+        drawPhaseHook(phase);
+}
+
+// One half of the window for `cow`: projection, viewport, HUD, then the world unless the
+// player holds the controls key.
+void drawHalf(Cow *cow, const HalfViewport &viewport) {
+    const bool showWorld = !isKeyDown(cow->keyControls);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (showWorld)
+        gluPerspective(fieldOfView, viewport.aspect, NearPlane, FarPlane);
+    glViewport(viewport.x, 0, viewport.width, windowHeight);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_CULL_FACE);
+    drawHud(cow);
+    glEnable(GL_CULL_FACE);
+    phaseDone(DrawPhase::Hud);
+    if (!showWorld)
+        return;
+    chaseCamera(cow);
+    mirrorWorld();
+    cow1->drawHandler(static_cast<int>(cow1->x), static_cast<int>(cow1->y));
+    cow2->drawHandler(static_cast<int>(cow2->x), static_cast<int>(cow2->y));
+    phaseDone(DrawPhase::Cows);
+    drawTerrainPass(cow);
+    phaseDone(DrawPhase::Terrain);
+    drawObjectPass(cow);
+    phaseDone(DrawPhase::Objects);
+    drawHomeBeacons();
+    glFrontFace(GL_CCW);
+    phaseDone(DrawPhase::Beacons);
+}
+
+} // namespace
+
+void setCameraDefaults() {
+    fieldOfView = 90.0f;
+    cameraDistance = 10;
+    cameraYaw = -20;
+    cameraPitch = 70;
+    cameraTargetHeight = 2.0;
+}
+
+double degToRad(int degrees) {
+    return degrees * RadiansPerDegree;
+}
+
+ChaseView chaseView(const Cow *cow) {
+    const double d = cameraDistance;
+    const double yaw = degToRad(cameraYaw);
+    const double pitch = degToRad(cameraPitch);
+    ChaseView view;
+    view.eye[0] = -cow->x + std::cos(pitch) * std::sin(yaw) * d;
+    view.eye[1] = cow->y + std::cos(pitch) * std::cos(yaw) * d;
+    view.eye[2] = std::sin(pitch) * d;
+    view.centre[0] = -cow->x;
+    view.centre[1] = cow->y;
+    view.centre[2] = cameraTargetHeight;
+    view.up[0] = 0;
+    view.up[1] = 0;
+    view.up[2] = 1;
+    return view;
+}
+
+const ChaseView &lastChaseView() {
+    return lastView;
+}
+
+void chaseCamera(const Cow *cow) {
+    lastView = chaseView(cow);
+    const ChaseView &v = lastView;
+    gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2], v.up[0], v.up[1],
+              v.up[2]);
+}
+
+void pollCameraKeys() {
+    if (isKeyDown(KeyCloser))
+        cameraDistance -= 1;
+    if (isKeyDown(KeyFarther))
+        cameraDistance += 1;
+    if (cameraDistance < MinCameraDistance)
+        cameraDistance = MinCameraDistance;
+    if (isKeyDown(KeyPitchUp))
+        cameraPitch = cameraPitch % FullTurn + 1;
+    if (isKeyDown(KeyPitchDown))
+        cameraPitch = cameraPitch % FullTurn - 1;
+    if (isKeyDown(KeyYawUp))
+        cameraYaw = cameraYaw % FullTurn + 1;
+    if (isKeyDown(KeyYawDown))
+        cameraYaw = cameraYaw % FullTurn - 1;
+}
+
+HalfViewport rightHalf(int width, int height) {
+    const int half = width / 2;
+    return {half + HalfGap, half, static_cast<double>(half) / height};
+}
+
+HalfViewport leftHalf(int width, int height) {
+    const int half = width / 2;
+    return {0, half - HalfGap, static_cast<double>(half) / height};
+}
+
+void mirrorWorld() {
+    glScalef(-1, 1, 1);
+    glFrontFace(GL_CW);
+}
+
+void playFrame() {
+    updateCow(cow1);
+    updateCow(cow2);
+    phaseDone(DrawPhase::Update);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawHalf(cow1, rightHalf(windowWidth, windowHeight));
+    drawHalf(cow2, leftHalf(windowWidth, windowHeight));
+    pollCameraKeys();
+}

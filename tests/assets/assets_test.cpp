@@ -1,0 +1,257 @@
+// assets_test.cpp: the generated assets: every catalogue file present in the right format,
+// tiles that repeat without seams, sound levels, loop seams and lengths, and a generator
+// that writes the same bytes on every run.
+#include <gtest/gtest.h>
+
+#include <AL/alut.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include "asset_files.h"
+
+namespace {
+
+std::string dataDir() {
+    const char *d = std::getenv("PASTURON_DATA");
+    return d ? d : "../../data";
+}
+
+const char *const Pictures[] = {"splashscreen.bmp",
+                                "tiles/grass.bmp",
+                                "tiles/dirt.bmp",
+                                "tiles/water2a.bmp",
+                                "tiles/x.bmp",
+                                "textures/tritree64.bmp",
+                                "textures/bark64.bmp",
+                                "textures/hayround.bmp",
+                                "textures/hay2B.bmp",
+                                "textures/rock1.bmp",
+                                "textures/rock2.bmp",
+                                "textures/rock3.bmp",
+                                "textures/big_pillx.bmp",
+                                "textures/head_pillx2.bmp",
+                                "textures/snail1.bmp",
+                                "textures/silo1.bmp",
+                                "textures/silo_top.bmp",
+                                "textures/blank.bmp",
+                                "textures/Barn.bmp",
+                                "textures/cowspots.bmp",
+                                "textures/white.bmp",
+                                "textures/horns.bmp",
+                                "textures/cowhide.bmp"};
+
+const char *const Sounds[] = {
+    "intro.wav",       "moo.wav",      "moo_big.wav",    "moo3.wav",         "moo3_big.wav",
+    "crushcan.wav",    "sonar.wav",    "splash.wav",     "powerdown.wav",    "powerup.wav",
+    "headbutt2.wav",   "yay.wav",      "MorningLQ.wav",  "gate_jingle.wav",  "syringebreak2.wav",
+    "outofwater2.wav", "syringe.wav",  "pickup.wav",     "gate_open.wav",    "gate_close.wav",
+    "StartRound.wav",  "cow_full.wav", "hay_stolen.wav", "headbutt_hit.wav", "win.wav",
+    "Slowdown.wav"};
+
+bool isLoop(const std::string &name) {
+    return name == "intro.wav" || name == "sonar.wav" || name == "MorningLQ.wav";
+}
+
+bool isPowerOfTwoIn64To256(int n) {
+    return n == 64 || n == 128 || n == 256;
+}
+
+const int PeakLimit = 29204; // -1 dBFS of 16-bit full scale (32767 * 10^(-1/20))
+
+TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
+    for (const char *name : Pictures) {
+        SCOPED_TRACE(name);
+        BmpFile bmp = readBmp(dataDir() + "/" + name);
+        ASSERT_TRUE(bmp.valid) << bmp.problem;
+        if (std::string(name) == "splashscreen.bmp") {
+            EXPECT_GE(bmp.width, 640);
+            EXPECT_GE(bmp.height, 480);
+        } else {
+            EXPECT_TRUE(isPowerOfTwoIn64To256(bmp.width)) << bmp.width;
+            EXPECT_TRUE(isPowerOfTwoIn64To256(bmp.height)) << bmp.height;
+        }
+    }
+}
+
+// Mean difference of the colours of two pixel columns (vertical) or rows.
+double lineDifference(const BmpFile &bmp, int a, int b, bool columns) {
+    const int length = columns ? bmp.height : bmp.width;
+    double sum = 0;
+    for (int i = 0; i < length; ++i)
+        for (int ch = 0; ch < 3; ++ch) {
+            int pa = columns ? bmp.at(a, i, ch) : bmp.at(i, a, ch);
+            int pb = columns ? bmp.at(b, i, ch) : bmp.at(i, b, ch);
+            sum += std::abs(pa - pb);
+        }
+    return sum / (length * 3);
+}
+
+// How much the seam (last line against the first) stands out from the picture's own
+// neighbouring lines: about 1 when it repeats seamlessly.
+double seamRatio(const BmpFile &bmp, bool columns) {
+    const int lines = columns ? bmp.width : bmp.height;
+    double inner = 0;
+    for (int i = 0; i + 1 < lines; ++i)
+        inner += lineDifference(bmp, i, i + 1, columns);
+    inner /= lines - 1;
+    return lineDifference(bmp, lines - 1, 0, columns) / std::max(inner, 0.5);
+}
+
+TEST(AssetPictures, TilesAndWrappedTexturesRepeatWithoutASeam) {
+    // The ground tiles repeat both ways; these textures wrap round cylinders and cones.
+    const char *const repeating[] = {
+        "tiles/grass.bmp",    "tiles/dirt.bmp",      "tiles/water2a.bmp",
+        "tiles/x.bmp",        "textures/bark64.bmp", "textures/hay2B.bmp",
+        "textures/silo1.bmp", "textures/rock2.bmp",  "textures/tritree64.bmp"};
+    for (const char *name : repeating) {
+        SCOPED_TRACE(name);
+        BmpFile bmp = readBmp(dataDir() + "/" + name);
+        ASSERT_TRUE(bmp.valid) << bmp.problem;
+        EXPECT_LT(seamRatio(bmp, true), 1.6);
+        EXPECT_LT(seamRatio(bmp, false), 1.6);
+    }
+}
+
+TEST(AssetPictures, TheSeamMeasureNoticesAPictureThatDoesNotRepeat) {
+    // The splash is a scene, sky at the top and meadow at the bottom: its rows must not
+    // pass as a repeating texture, or the test above could not fail.
+    BmpFile bmp = readBmp(dataDir() + "/splashscreen.bmp");
+    ASSERT_TRUE(bmp.valid) << bmp.problem;
+    EXPECT_GT(seamRatio(bmp, false), 3.0);
+}
+
+TEST(AssetFont, ArialIsATrueTypeFont) {
+    std::vector<unsigned char> font = readFile(dataDir() + "/fonts/arial.ttf");
+    ASSERT_GT(font.size(), 1000u);
+    EXPECT_EQ(std::vector<unsigned char>(font.begin(), font.begin() + 4),
+              (std::vector<unsigned char>{0, 1, 0, 0})); // the TrueType version tag
+}
+
+TEST(AssetSounds, EveryCatalogueFileIs16BitMonoPcmThatAlutReads) {
+    ASSERT_EQ(alutInit(nullptr, nullptr), AL_TRUE) << alutGetErrorString(alutGetError());
+    for (const char *name : Sounds) {
+        SCOPED_TRACE(name);
+        std::string path = dataDir() + "/sounds/" + name;
+        WavFile wav = readWav(path);
+        ASSERT_TRUE(wav.valid) << wav.problem;
+        EXPECT_EQ(wav.format, 1); // PCM
+        EXPECT_EQ(wav.channels, 1);
+        EXPECT_EQ(wav.bitsPerSample, 16);
+        EXPECT_TRUE(wav.sampleRate == 22050 || wav.sampleRate == 44100) << wav.sampleRate;
+
+        ALenum format = 0;
+        ALsizei size = 0;
+        ALfloat frequency = 0;
+        ALvoid *data = alutLoadMemoryFromFile(path.c_str(), &format, &size, &frequency);
+        ASSERT_NE(data, nullptr) << alutGetErrorString(alutGetError());
+        EXPECT_EQ(format, AL_FORMAT_MONO16);
+        EXPECT_EQ(size, static_cast<ALsizei>(wav.samples.size() * 2));
+        EXPECT_EQ(frequency, static_cast<ALfloat>(wav.sampleRate));
+        std::free(data);
+    }
+    alutExit();
+}
+
+int peakOf(const WavFile &wav) {
+    int peak = 0;
+    for (std::int16_t s : wav.samples)
+        peak = std::max(peak, std::abs(static_cast<int>(s)));
+    return peak;
+}
+
+TEST(AssetSounds, PeaksAreNormalisedJustUnderOneDecibelBelowFullScale) {
+    for (const char *name : Sounds) {
+        SCOPED_TRACE(name);
+        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+        ASSERT_TRUE(wav.valid) << wav.problem;
+        int peak = peakOf(wav);
+        EXPECT_LE(peak, PeakLimit);
+        EXPECT_GE(peak, PeakLimit / 2); // within 6 dB of the limit: every sound as loud
+    }
+}
+
+TEST(AssetSounds, LoopsJoinWithoutAJumpAtTheSeam) {
+    for (const char *name : Sounds) {
+        if (!isLoop(name))
+            continue;
+        SCOPED_TRACE(name);
+        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+        ASSERT_TRUE(wav.valid) << wav.problem;
+        const auto &s = wav.samples;
+        const size_t n = s.size();
+        ASSERT_GT(n, 2048u);
+        // The step from the last sample to the first, against the steps on both sides of it.
+        int local = 0;
+        for (size_t i = 0; i < 256; ++i) {
+            local = std::max(local, std::abs(s[i + 1] - s[i]));
+            local = std::max(local, std::abs(s[n - 1 - i] - s[n - 2 - i]));
+        }
+        int seam = std::abs(s[0] - s[n - 1]);
+        EXPECT_LE(seam, std::max(local, 64))
+            << "seam step " << seam << ", local steps up to " << local;
+        // The slope carries on too: the first sample is near the straight-line guess.
+        int guess = 2 * s[n - 1] - s[n - 2];
+        EXPECT_LE(std::abs(s[0] - guess), std::max(local, 64));
+    }
+}
+
+TEST(AssetSounds, OneShotsAreShortAndStartAndEndInSilence) {
+    int underTwoSeconds = 0, oneShots = 0;
+    for (const char *name : Sounds) {
+        SCOPED_TRACE(name);
+        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+        ASSERT_TRUE(wav.valid) << wav.problem;
+        if (isLoop(name)) {
+            EXPECT_GE(wav.seconds(), 1.0);
+            continue;
+        }
+        ++oneShots;
+        EXPECT_LT(wav.seconds(), 3.0);
+        underTwoSeconds += wav.seconds() < 2.0;
+        // A sound restarted while playing must not click at its ends.
+        EXPECT_LT(std::abs(wav.samples.front()), 300);
+        EXPECT_LT(std::abs(wav.samples.back()), 300);
+    }
+    EXPECT_EQ(oneShots, 23);
+    EXPECT_GE(underTwoSeconds, 20);
+}
+
+// Every file under root, as paths relative to it, sorted.
+void relativeFiles(const std::filesystem::path &root, std::vector<std::string> &out) {
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            out.push_back(std::filesystem::relative(entry.path(), root).string());
+    std::sort(out.begin(), out.end());
+}
+
+TEST(AssetGenerator, WritesTheSameBytesOnEveryRunAndMatchesTheDataFolder) {
+    namespace fs = std::filesystem;
+    fs::path base = fs::temp_directory_path() / ("pasturon-assets-" + std::to_string(::getpid()));
+    fs::remove_all(base);
+    for (const char *run : {"a", "b"}) {
+        std::string command = std::string("'") + PASTURON_ASSETS_BIN + "' '" +
+                              (base / run).string() + "' '" + PASTURON_TITLE_FONT + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    std::vector<std::string> filesA, filesB;
+    relativeFiles(base / "a", filesA);
+    relativeFiles(base / "b", filesB);
+    ASSERT_EQ(filesA, filesB);
+    EXPECT_EQ(filesA.size(), 49u); // 22 textures, the splash and 26 sounds
+    for (const std::string &f : filesA) {
+        SCOPED_TRACE(f);
+        std::vector<unsigned char> a = readFile((base / "a" / f).string());
+        EXPECT_FALSE(a.empty());
+        EXPECT_TRUE(a == readFile((base / "b" / f).string()));
+        EXPECT_TRUE(a == readFile(dataDir() + "/" + f)) << "the data folder is out of date";
+    }
+    fs::remove_all(base);
+}
+
+} // namespace

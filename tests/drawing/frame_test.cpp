@@ -1,0 +1,145 @@
+// frame_test.cpp: the split-screen play frame: where each half lands, the sky strip between
+// them, both cows drawn in both halves through the chase camera and the mirror, and the
+// controls key blanking only its own half's world.
+#include "pixel_helpers.h"
+#include "test_map.h"
+#include "images/textures.h"
+#include "rules/cow.h"
+#include "shell/camera.h"
+#include "shell/keys.h"
+#include "world/grids.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+const Rgb Magenta = {255, 0, 255}; // the test's grass: no HUD or model is this colour
+
+// What a cow's model saw when the frame called it.
+struct CowDraw {
+    const Cow *cow;
+    int column, row;
+    int viewport[4];
+    double projection[16], modelview[16];
+};
+std::vector<CowDraw> cowDraws;
+
+void recordDraw(const Cow *cow, int column, int row) {
+    CowDraw d{cow, column, row, {}, {}, {}};
+    glGetIntegerv(GL_VIEWPORT, d.viewport);
+    glGetDoublev(GL_PROJECTION_MATRIX, d.projection);
+    glGetDoublev(GL_MODELVIEW_MATRIX, d.modelview);
+    cowDraws.push_back(d);
+}
+void recordCow1(int column, int row) {
+    recordDraw(cow1, column, row);
+}
+void recordCow2(int column, int row) {
+    recordDraw(cow2, column, row);
+}
+
+// A farm of magenta grass with the cows in the middle, models replaced by recorders.
+class PlayFrame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        openTestWindow(800, 600);
+        savedGrass = TileTextures[TileGrass];
+        TileTextures[TileGrass] = makeCornerTexture({Magenta, Magenta, Magenta, Magenta});
+        ASSERT_TRUE(loadTestMap(plainMap(70, 70, '_', 30, 40, 36, 40)));
+        cow1->drawHandler = recordCow1;
+        cow2->drawHandler = recordCow2;
+        setCameraDefaults();
+        releaseAllKeys();
+        cowDraws.clear();
+    }
+    void TearDown() override {
+        releaseAllKeys();
+        resizeTestWindow(800, 600);
+        glDeleteTextures(1, &TileTextures[TileGrass]);
+        TileTextures[TileGrass] = savedGrass;
+    }
+    // Magenta (terrain) pixels in the lower half of columns [x0, x1).
+    int terrainIn(int x0, int x1) { return countPixels(Magenta, x0, 0, x1, 300, 60); }
+    unsigned int savedGrass = 0;
+};
+
+} // namespace
+
+TEST_F(PlayFrame, HalvesLeaveAFourPixelSkyStripBetweenThem) {
+    playFrame();
+    saveScreenshot("/tmp/pasturon-drawing-play.png");
+    EXPECT_EQ(countPixels(SkyBlue, 398, 0, 402, 600), 4 * 600);
+    // the ground fills the lower part of both halves right up to the strip
+    EXPECT_EQ(countNonSky(0, 0, 398, 300), 398 * 300);
+    EXPECT_EQ(countNonSky(402, 0, 800, 300), 398 * 300);
+    EXPECT_GT(terrainIn(0, 398), 398 * 200);
+    EXPECT_GT(terrainIn(402, 800), 398 * 200);
+}
+
+TEST_F(PlayFrame, AnOddWidthUsesTheSameHalfWidthForBoth) {
+    resizeTestWindow(801, 600);
+    playFrame();
+    EXPECT_EQ(countPixels(SkyBlue, 398, 0, 402, 600), 4 * 600);
+    EXPECT_EQ(countNonSky(0, 0, 398, 300), 398 * 300);
+    EXPECT_EQ(countNonSky(402, 0, 801, 300), 399 * 300); // x 402..801, the last one clipped
+    ASSERT_EQ(cowDraws.size(), 4u);
+    EXPECT_EQ(cowDraws[0].viewport[2], 400);
+    EXPECT_EQ(cowDraws[2].viewport[2], 398);
+}
+
+TEST_F(PlayFrame, BothCowsAreDrawnInBothHalvesThroughTheirOwnCamera) {
+    cow1->x = 30.5f;
+    cow1->y = 40.25f;
+    playFrame();
+    ASSERT_EQ(cowDraws.size(), 4u);
+    const Cow *order[] = {cow1, cow2, cow1, cow2};
+    for (int i = 0; i < 4; i++) {
+        const CowDraw &d = cowDraws[static_cast<size_t>(i)];
+        EXPECT_EQ(d.cow, order[i]);
+        EXPECT_EQ(d.column, static_cast<int>(d.cow->x));
+        EXPECT_EQ(d.row, static_cast<int>(d.cow->y));
+        // right half for cow 1 first, then the left half for cow 2
+        const int expected[4] = {i < 2 ? 402 : 0, 0, i < 2 ? 400 : 398, 600};
+        for (int k = 0; k < 4; k++)
+            EXPECT_EQ(d.viewport[k], expected[k]) << "draw " << i;
+        // 90 degrees vertically, aspect 400 / 600
+        EXPECT_NEAR(d.projection[0], 1.5, 1e-6);
+        EXPECT_NEAR(d.projection[5], 1.0, 1e-6);
+        // the half's own cow, at the target height, lies straight ahead of the eye
+        const Cow *own = i < 2 ? cow1 : cow2;
+        const double p[3] = {own->x, own->y, 2.0};
+        double eye[3];
+        for (int k = 0; k < 3; k++)
+            eye[k] = d.modelview[k] * p[0] + d.modelview[4 + k] * p[1] + d.modelview[8 + k] * p[2] +
+                     d.modelview[12 + k];
+        EXPECT_NEAR(eye[0], 0, 1e-4);
+        EXPECT_NEAR(eye[1], 0, 1e-4);
+        const ChaseView v = chaseView(own);
+        const double distance =
+            std::sqrt(std::pow(v.eye[0] - v.centre[0], 2) + std::pow(v.eye[1] - v.centre[1], 2) +
+                      std::pow(v.eye[2] - v.centre[2], 2));
+        EXPECT_NEAR(eye[2], -distance, 1e-4);
+    }
+}
+
+TEST_F(PlayFrame, HoldingAControlsKeyBlanksOnlyThatHalfsWorld) {
+    setKeyDown(VK_F12, true); // cow 1, the right half
+    playFrame();
+    saveScreenshot("/tmp/pasturon-drawing-controls.png");
+    EXPECT_EQ(terrainIn(402, 800), 0);
+    EXPECT_GT(terrainIn(0, 398), 398 * 200);
+    ASSERT_EQ(cowDraws.size(), 2u); // both cows, left half only
+    EXPECT_EQ(cowDraws[0].viewport[0], 0);
+    setKeyDown(VK_F12, false);
+
+    setKeyDown(VK_F1, true); // cow 2, the left half
+    cowDraws.clear();
+    playFrame();
+    EXPECT_EQ(terrainIn(0, 398), 0);
+    EXPECT_GT(terrainIn(402, 800), 398 * 200);
+    ASSERT_EQ(cowDraws.size(), 2u);
+    EXPECT_EQ(cowDraws[0].viewport[0], 402);
+}

@@ -1,0 +1,216 @@
+// texture_test.cpp: uploads through loadTexture in a real GL context (Mesa under Xvfb), and the
+// catalogue's file-to-slot table.
+#include "images/bmp.h"
+#include "images/textures.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One GLUT window for the whole program: the context every test draws into.
+class GlWindow : public testing::Environment {
+  public:
+    void SetUp() override {
+        int argc = 1;
+        char name[] = "texture_test";
+        char *argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        glutInitWindowSize(64, 64);
+        glutCreateWindow("texture_test");
+    }
+};
+const testing::Environment *const window = testing::AddGlobalTestEnvironment(new GlWindow);
+
+GLint levelSize(int level, GLenum which) {
+    GLint value = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, which, &value);
+    return value;
+}
+
+// Level `level` of the bound texture, RGB rows from t = 0, no padding.
+std::vector<unsigned char> levelPixels(int level) {
+    std::vector<unsigned char> pixels(size_t(levelSize(level, GL_TEXTURE_WIDTH)) *
+                                      levelSize(level, GL_TEXTURE_HEIGHT) * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, level, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+std::string loadCapturingErrors(const char *fileName, unsigned int *table, int slot, bool *loaded) {
+    testing::internal::CaptureStderr();
+    *loaded = loadTexture(fileName, table, slot);
+    return testing::internal::GetCapturedStderr();
+}
+
+TEST(LoadTexture, BuildsTheWholeMipmapChainWithTheStatedFilters) {
+    unsigned int table[4] = {};
+    bool loaded;
+    EXPECT_EQ(loadCapturingErrors("fixtures/good/t24_100x60.bmp", table, 2, &loaded), "");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(table[0] | table[1] | table[3], 0u);
+    ASSERT_TRUE(glIsTexture(table[2]));
+    glBindTexture(GL_TEXTURE_2D, table[2]);
+    GLint minFilter = 0, magFilter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
+    EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
+    EXPECT_EQ(magFilter, GL_LINEAR);
+
+    // 100 x 60 is scaled to powers of two; every level down to 1 x 1 exists
+    GLint width = levelSize(0, GL_TEXTURE_WIDTH), height = levelSize(0, GL_TEXTURE_HEIGHT);
+    ASSERT_GT(width, 0);
+    ASSERT_GT(height, 0);
+    EXPECT_EQ(width & (width - 1), 0);
+    EXPECT_EQ(height & (height - 1), 0);
+    int level = 0;
+    while (levelSize(level, GL_TEXTURE_WIDTH) > 1 || levelSize(level, GL_TEXTURE_HEIGHT) > 1)
+        level++;
+    EXPECT_EQ(levelSize(level, GL_TEXTURE_WIDTH), 1);
+    EXPECT_EQ(levelSize(level, GL_TEXTURE_HEIGHT), 1);
+
+    // upright: the picture's bottom row (green 255) at t = 0, its top row (green 0) at t = 1
+    std::vector<unsigned char> pixels = levelPixels(0);
+    size_t lastRow = size_t(width) * (height - 1) * 3;
+    EXPECT_GT(pixels[1], 240);
+    EXPECT_LT(pixels[lastRow + 1], 15);
+}
+
+TEST(LoadTexture, RowsOfAnyWidthUploadExactly) {
+    // 2 pixels a row: 6 bytes, not a multiple of GL's default 4-byte unpack alignment
+    ImageRecord *image = loadBmpImage("fixtures/good/t24_2x4.bmp");
+    ASSERT_NE(image, nullptr);
+    std::vector<unsigned char> expected(image->pixels, image->pixels + 2 * 4 * 3);
+    std::free(image->pixels);
+    std::free(image);
+
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
+    unsigned int slot = 0;
+    ASSERT_TRUE(loadTexture("fixtures/good/t24_2x4.bmp", &slot, 0));
+    GLint alignment = 0;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    EXPECT_EQ(alignment, 8); // left as the caller had it
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+
+    glBindTexture(GL_TEXTURE_2D, slot);
+    ASSERT_EQ(levelSize(0, GL_TEXTURE_WIDTH), 2);
+    ASSERT_EQ(levelSize(0, GL_TEXTURE_HEIGHT), 4);
+    EXPECT_EQ(levelPixels(0), expected);
+}
+
+TEST(LoadTexture, FailuresLeaveTheSlotAlone) {
+    unsigned int slot = 77;
+    bool loaded;
+    EXPECT_EQ(loadCapturingErrors(nullptr, &slot, 0, &loaded), ""); // no name: no message
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(slot, 77u);
+    EXPECT_EQ(loadCapturingErrors("fixtures/bad/trunc_pixels.bmp", &slot, 0, &loaded),
+              "Error: DIB file fixtures/bad/trunc_pixels.bmp is shorter than its headers "
+              "announce.\n");
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(slot, 77u);
+}
+
+// The catalogue as the game's files lay it out: file, table, slot.
+struct Row {
+    const char *file;
+    unsigned int *table;
+    int slot;
+};
+const Row Catalogue[] = {
+    {"splashscreen.bmp", &SplashTexture, 0},
+    {"tiles/grass.bmp", TileTextures, 0},
+    {"tiles/dirt.bmp", TileTextures, 1},
+    {"tiles/water2a.bmp", TileTextures, 2},
+    {"tiles/x.bmp", TileTextures, 9},
+    {"textures/tritree64.bmp", ModelTextures, 0},
+    {"textures/bark64.bmp", ModelTextures, 1},
+    {"textures/hayround.bmp", ModelTextures, 6},
+    {"textures/hay2B.bmp", ModelTextures, 7},
+    {"textures/rock1.bmp", ModelTextures, 8},
+    {"textures/rock2.bmp", ModelTextures, 9},
+    {"textures/rock3.bmp", ModelTextures, 10},
+    {"textures/big_pillx.bmp", ModelTextures, 11},
+    {"textures/head_pillx2.bmp", ModelTextures, 12},
+    {"textures/snail1.bmp", ModelTextures, 13},
+    {"textures/silo1.bmp", ModelTextures, 14},
+    {"textures/silo_top.bmp", ModelTextures, 15},
+    {"textures/blank.bmp", ModelTextures, 16},
+    {"textures/Barn.bmp", ModelTextures, 17},
+    {"textures/cowspots.bmp", ModelTextures, 2},
+    {"textures/white.bmp", ModelTextures, 3},
+    {"textures/horns.bmp", ModelTextures, 4},
+    {"textures/cowhide.bmp", ModelTextures, 5},
+};
+
+// A folder holding every catalogue file except `missing`; the slots cleared; the working
+// directory moved there until the end of the test.
+class CatalogueFolder : public testing::Test {
+  protected:
+    void prepare(const std::string &missing) {
+        home = fs::current_path();
+        fs::path fixture = home / "fixtures/good/t24_2x4.bmp";
+        folder = fs::temp_directory_path() / ("pasturon-textures-" + std::to_string(getpid()));
+        fs::remove_all(folder);
+        for (const Row &row : Catalogue) {
+            fs::create_directories((folder / row.file).parent_path());
+            if (row.file != missing)
+                fs::copy_file(fixture, folder / row.file);
+        }
+        fs::current_path(folder);
+        std::memset(ModelTextures, 0, sizeof ModelTextures);
+        std::memset(TileTextures, 0, sizeof TileTextures);
+        SplashTexture = 0;
+    }
+    std::string loadCatalogue() {
+        testing::internal::CaptureStderr();
+        loadSplashTexture();
+        loadTileTextures();
+        loadSceneryTextures();
+        loadCowTextures();
+        return testing::internal::GetCapturedStderr();
+    }
+    void TearDown() override {
+        fs::current_path(home);
+        fs::remove_all(folder);
+    }
+    fs::path home, folder;
+};
+
+TEST_F(CatalogueFolder, EveryFileFillsItsOwnSlot) {
+    prepare("");
+    EXPECT_EQ(loadCatalogue(), "");
+    std::set<unsigned int> names;
+    for (const Row &row : Catalogue) {
+        SCOPED_TRACE(row.file);
+        EXPECT_TRUE(glIsTexture(row.table[row.slot]));
+        names.insert(row.table[row.slot]);
+    }
+    EXPECT_EQ(names.size(), std::size(Catalogue));
+    for (int slot = 3; slot <= 8; slot++)
+        EXPECT_EQ(TileTextures[slot], 0u) << "tile slot " << slot;
+    EXPECT_EQ(ModelTextures[18], 0u);
+    EXPECT_EQ(ModelTextures[19], 0u);
+}
+
+TEST_F(CatalogueFolder, AMissingFileEmptiesOnlyItsSlot) {
+    prepare("textures/rock2.bmp");
+    EXPECT_EQ(loadCatalogue(), "Error: Failed to open DIB file textures/rock2.bmp.\n");
+    for (const Row &row : Catalogue)
+        EXPECT_EQ(row.table[row.slot] == 0, std::string(row.file) == "textures/rock2.bmp")
+            << row.file;
+}
+
+} // namespace

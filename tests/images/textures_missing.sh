@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# textures_missing.sh: the real game started in a copy of its data folder without any texture
+# file reports the 23 load failures in catalogue order, then runs: splash, title, play, ESC.
+source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
+
+data="$E2E_TMP/data"
+mkdir -p "$data"
+cp -r "$PASTURON_DATA"/. "$data"/ 2>/dev/null || true
+rm -rf "$data/textures" "$data/tiles" "$data/splashscreen.bmp"
+# until the map and the font are part of the data folder, bring small ones
+if [ ! -f "$data/_maps/Map02.map" ]; then
+    mkdir -p "$data/_maps"
+    printf 'E1E E \nE E E2\n' >"$data/_maps/Map02.map"
+fi
+if [ ! -f "$data/fonts/arial.ttf" ]; then
+    mkdir -p "$data/fonts"
+    cp /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf "$data/fonts/arial.ttf"
+fi
+export PASTURON_DATA="$data"
+
+start_display
+start_game
+
+expected=""
+for f in splashscreen.bmp tiles/grass.bmp tiles/dirt.bmp tiles/water2a.bmp tiles/x.bmp \
+    textures/tritree64.bmp textures/bark64.bmp textures/hayround.bmp textures/hay2B.bmp \
+    textures/rock1.bmp textures/rock2.bmp textures/rock3.bmp textures/big_pillx.bmp \
+    textures/head_pillx2.bmp textures/snail1.bmp textures/silo1.bmp textures/silo_top.bmp \
+    textures/blank.bmp textures/Barn.bmp textures/cowspots.bmp textures/white.bmp \
+    textures/horns.bmp textures/cowhide.bmp; do
+    expected+="Error: Failed to open DIB file $f."$'\n'
+done
+[ "$(grep -c . <<<"$expected")" -eq 23 ] || fail "the expected list is not 23 lines"
+actual=$(grep '^Error: ' "$GAME_ERR")$'\n'
+[ "$actual" = "$expected" ] || fail "texture failures differ:
+$(diff <(printf '%s' "$expected") <(printf '%s' "$actual"))"
+
+# the game goes on: splash, then title, then play, still drawing frames
+sleep 1
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up: $(cat "$GAME_ERR")"
+tap space
+tap space
+sleep 1
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended in play: $(cat "$GAME_ERR")"
+screenshot "$E2E_TMP/play.png"
+[ -s "$E2E_TMP/play.png" ] || fail "no screenshot"
+tap Escape
+status=$(wait_game)
+[ "$status" -eq 1 ] || fail "ESC ended the game with status $status, not 1"
+echo "PASS: 23 texture failures in catalogue order, then the game ran and quit on ESC"

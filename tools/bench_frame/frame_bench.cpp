@@ -1,0 +1,135 @@
+// frame_bench.cpp: what one play frame costs at 800 x 600, both cows in the busiest part of
+// the farm: median milliseconds of each step (rules update, HUD, cows, terrain, objects,
+// beacons; both halves summed), of the whole frame, and the process's CPU time per frame.
+// Run in the data folder under Xvfb (tools/bench_frame/bench_frame.sh does both).
+#include "gl_harness.h"
+#include "hud/hud.h"
+#include "shell/game.h"
+#include "rules/cow.h"
+#include "shell/camera.h"
+#include "world/draw_passes.h"
+#include "world/grids.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr int PhaseCount = 6;
+const char *const PhaseNames[PhaseCount] = {"update",  "hud",     "cows",
+                                            "terrain", "objects", "beacons"};
+constexpr int IntroOver = 200; // HUD passes after which the play panel shows
+
+using Clock = std::chrono::steady_clock;
+Clock::time_point phaseStart;
+double phaseMs[PhaseCount]; // this frame, both halves summed
+
+// Let the renderer finish the step, then book its time.
+void timePhase(DrawPhase finished) {
+    glFinish();
+    const Clock::time_point now = Clock::now();
+    phaseMs[static_cast<int>(finished)] +=
+        std::chrono::duration<double, std::milli>(now - phaseStart).count();
+    phaseStart = now;
+}
+
+int objectsAround(float x, float y) {
+    Cow probe{};
+    probe.x = x;
+    probe.y = y;
+    const VisibleWindow w = visibleWindow(&probe);
+    int count = 0;
+    for (int r = w.rowBegin; r < w.rowEnd; r++)
+        for (int c = w.columnBegin; c < w.columnEnd; c++)
+            count += ObjectGrid[c][r] != nullptr;
+    return count;
+}
+
+// The free cell (no object) whose visible window holds the most objects, at least
+// `minDistance` cells from (avoidColumn, avoidRow).
+void busiestFreeCell(int avoidColumn, int avoidRow, int minDistance, int *column, int *row,
+                     int *objects) {
+    *objects = -1;
+    for (int r = 0; r < mapRows; r++)
+        for (int c = 0; c < mapColumns; c++) {
+            if (ObjectGrid[c][r] ||
+                std::abs(c - avoidColumn) + std::abs(r - avoidRow) < minDistance)
+                continue;
+            const int n = objectsAround(c + 0.5f, r + 0.5f);
+            if (n > *objects) {
+                *objects = n, *column = c, *row = r;
+            }
+        }
+}
+
+void placeCow(Cow *cow, int column, int row) {
+    cow->x = column + 0.5f;
+    cow->y = row + 0.5f;
+    cow->tile = TileGrid[column][row];
+    followGround(cow);
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double processCpuMs() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 200;
+    if (frames <= 0) {
+        std::fprintf(stderr, "usage: frame_bench [FRAMES]  (run in the data folder)\n");
+        return 2;
+    }
+    openTestWindow(800, 600);
+    initGame(); // sounds (null device), font, camera, textures, the farm map, GL state
+    int c1 = 0, r1 = 0, c2 = 0, r2 = 0, n1, n2;
+    busiestFreeCell(-100, -100, 0, &c1, &r1, &n1);
+    busiestFreeCell(c1, r1, 3, &c2, &r2, &n2);
+    if (n1 < 0 || n2 < 0) {
+        std::fprintf(stderr, "the map has no free cells for the cows\n");
+        return 1;
+    }
+    placeCow(cow1, c1, r1);
+    placeCow(cow2, c2, r2);
+    hudIntroCounter = IntroOver;
+    drawPhaseHook = timePhase;
+
+    std::vector<double> perPhase[PhaseCount], perFrame;
+    const double cpuBefore = processCpuMs();
+    for (int i = 0; i < frames; i++) {
+        std::fill(phaseMs, phaseMs + PhaseCount, 0.0);
+        glFinish();
+        const Clock::time_point frameStart = Clock::now();
+        phaseStart = frameStart;
+        playFrame();
+        glFinish();
+        perFrame.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - frameStart).count());
+        for (int p = 0; p < PhaseCount; p++)
+            perPhase[p].push_back(phaseMs[p]);
+    }
+    const double cpuPerFrame = (processCpuMs() - cpuBefore) / frames;
+
+    std::printf("play frame at 800 x 600, %d frames; cow 1 at (%d, %d) with %d objects in view, "
+                "cow 2 at (%d, %d) with %d\n",
+                frames, c1, r1, n1, c2, r2, n2);
+    for (int p = 0; p < PhaseCount; p++)
+        std::printf("  %-8s %7.2f ms median\n", PhaseNames[p], median(perPhase[p]));
+    std::printf("  %-8s %7.2f ms median (target <= 10 ms; the frame budget is 51 ms)\n", "frame",
+                median(perFrame));
+    std::printf("  process CPU time, all threads: %.2f ms per frame\n", cpuPerFrame);
+    return 0;
+}
