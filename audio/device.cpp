@@ -2,13 +2,22 @@
 #include "audio/device.h"
 
 #include <AL/alut.h>
+#include <cstdlib>
 
 namespace {
 bool deviceOpen; // process lifetime: set once at start-up
+
+// The device lives until the process ends; closing it then keeps OpenAL Soft from
+// reporting an unclosed device on standard error at every exit.
+void closeAudioDevice() {
+    alutExit();
+}
 } // namespace
 
 ALenum openAudioDevice() {
     deviceOpen = alutInit(nullptr, nullptr) == AL_TRUE;
+    if (deviceOpen)
+        std::atexit(closeAudioDevice);
     return alGetError();
 }
 

@@ -65,7 +65,8 @@ void drawText(const char *text) {
     }
     glColor3f(1, 1, 1);
     glTranslatef(0, 0, 10);
-    Fonts[CurrentFont]->Render(text);
+    if (Fonts[CurrentFont]) // tools and tests may draw a frame without the font set
+        Fonts[CurrentFont]->Render(text);
     glDisable(GL_BLEND);
 }
 

@@ -13,8 +13,9 @@
 
 #include <cstddef>
 
-// A decoded image: `height` rows of `width` RGB pixels, first row = bottom of the picture,
-// no row padding. Allocated with malloc; the caller frees `pixels`, then the record.
+// A decoded image: `height` rows (positive, however the file stored them) of `width` RGB
+// pixels, first row = bottom of the picture, no row padding. Allocated with malloc; the caller
+// frees `pixels`, then the record.
 struct ImageRecord {
     int width;
     int height;

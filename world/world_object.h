@@ -3,9 +3,9 @@
 
 struct Cow;
 
-typedef void (*DrawHandler)(int column, int row);             // draws at the cell centre
-typedef void (*PlaceHandler)(int column, int row);            // runs once after the map is read
-typedef void (*TouchHandler)(Cow *cow, int column, int row);  // a cow ran into the object
+typedef void (*DrawHandler)(int column, int row);            // draws at the cell centre
+typedef void (*PlaceHandler)(int column, int row);           // runs once after the map is read
+typedef void (*TouchHandler)(Cow *cow, int column, int row); // a cow ran into the object
 
 // One object on a cell. The Cow record begins with exactly these fields.
 struct WorldObject {

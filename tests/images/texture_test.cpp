@@ -2,6 +2,7 @@
 // catalogue's file-to-slot table.
 #include "images/bmp.h"
 #include "images/textures.h"
+#include "gl_harness.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -19,20 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One GLUT window for the whole program: the context every test draws into.
-class GlWindow : public testing::Environment {
-  public:
-    void SetUp() override {
-        int argc = 1;
-        char name[] = "texture_test";
-        char *argv[] = {name, nullptr};
-        glutInit(&argc, argv);
-        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-        glutInitWindowSize(64, 64);
-        glutCreateWindow("texture_test");
-    }
+// Every test runs in the harness's window (its GL context).
+class TextureTest : public testing::Test {
+  protected:
+    void SetUp() override { openTestWindow(); }
 };
-const testing::Environment *const window = testing::AddGlobalTestEnvironment(new GlWindow);
 
 GLint levelSize(int level, GLenum which) {
     GLint value = 0;
@@ -55,7 +47,7 @@ std::string loadCapturingErrors(const char *fileName, unsigned int *table, int s
     return testing::internal::GetCapturedStderr();
 }
 
-TEST(LoadTexture, BuildsTheWholeMipmapChainWithTheStatedFilters) {
+TEST_F(TextureTest, BuildsTheWholeMipmapChainWithTheStatedFilters) {
     unsigned int table[4] = {};
     bool loaded;
     EXPECT_EQ(loadCapturingErrors("fixtures/good/t24_100x60.bmp", table, 2, &loaded), "");
@@ -88,7 +80,40 @@ TEST(LoadTexture, BuildsTheWholeMipmapChainWithTheStatedFilters) {
     EXPECT_LT(pixels[lastRow + 1], 15);
 }
 
-TEST(LoadTexture, RowsOfAnyWidthUploadExactly) {
+TEST_F(TextureTest, AQuadShowsThePictureUpright) {
+    unsigned int slot = 0;
+    ASSERT_TRUE(loadTexture("fixtures/good/t24_100x60.bmp", &slot, 0));
+    beginTestFrame();
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, slot);
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS); // the whole window, t = 0 along its bottom edge
+    glTexCoord2f(0, 0);
+    glVertex2f(-1, -1);
+    glTexCoord2f(1, 0);
+    glVertex2f(1, -1);
+    glTexCoord2f(1, 1);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, 1);
+    glVertex2f(-1, 1);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    if (const char *png = std::getenv("PASTURON_SCREENSHOT")) // to look at it: a PNG path
+        saveScreenshot(png);
+    // the picture: green 255 along its bottom row, 0 along its top; red grows to the right
+    Rgb bottomLeft = readPixel(20, 20), topRight = readPixel(780, 580);
+    EXPECT_GT(bottomLeft.g, 200);
+    EXPECT_LT(bottomLeft.r, 40);
+    EXPECT_LT(topRight.g, 40);
+    EXPECT_GT(topRight.r, 200);
+    EXPECT_TRUE(near(bottomLeft, {bottomLeft.r, bottomLeft.g, 128}, 8)); // blue 128 throughout
+}
+
+TEST_F(TextureTest, RowsOfAnyWidthUploadExactly) {
     // 2 pixels a row: 6 bytes, not a multiple of GL's default 4-byte unpack alignment
     ImageRecord *image = loadBmpImage("fixtures/good/t24_2x4.bmp");
     ASSERT_NE(image, nullptr);
@@ -110,7 +135,7 @@ TEST(LoadTexture, RowsOfAnyWidthUploadExactly) {
     EXPECT_EQ(levelPixels(0), expected);
 }
 
-TEST(LoadTexture, FailuresLeaveTheSlotAlone) {
+TEST_F(TextureTest, FailuresLeaveTheSlotAlone) {
     unsigned int slot = 77;
     bool loaded;
     EXPECT_EQ(loadCapturingErrors(nullptr, &slot, 0, &loaded), ""); // no name: no message
@@ -157,7 +182,7 @@ const Row Catalogue[] = {
 
 // A folder holding every catalogue file except `missing`; the slots cleared; the working
 // directory moved there until the end of the test.
-class CatalogueFolder : public testing::Test {
+class CatalogueFolder : public TextureTest {
   protected:
     void prepare(const std::string &missing) {
         home = fs::current_path();
@@ -183,6 +208,7 @@ class CatalogueFolder : public testing::Test {
         return testing::internal::GetCapturedStderr();
     }
     void TearDown() override {
+        TextureTest::TearDown();
         fs::current_path(home);
         fs::remove_all(folder);
     }

@@ -5,6 +5,7 @@
 set -u
 export LIBGL_ALWAYS_SOFTWARE=1
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+export ALSOFT_LOGLEVEL=${ALSOFT_LOGLEVEL:-0} # no "device not closed" note at exit
 E2E_TMP=$(mktemp -d /tmp/pasturon-e2e.XXXXXX)
 XVFB_PID=""
 GAME_PID=""
@@ -19,17 +20,30 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_display [WIDTHxHEIGHT]: a fresh X server; exports DISPLAY.
+# start_display [WIDTHxHEIGHT]: a fresh X server, answering before we go on; exports DISPLAY.
 start_display() {
-    local size=${1:-1024x768}
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$E2E_TMP/display" ] && break
-        sleep 0.1
+    local size=${1:-1024x768} attempt
+    for attempt in 1 2 3; do
+        rm -f "$E2E_TMP/display"
+        Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display" \
+            2>"$E2E_TMP/xvfb.log" &
+        XVFB_PID=$!
+        for _ in $(seq 100); do
+            [ -s "$E2E_TMP/display" ] && break
+            sleep 0.1
+        done
+        if [ -s "$E2E_TMP/display" ]; then
+            export DISPLAY=":$(cat "$E2E_TMP/display")"
+            for _ in $(seq 50); do
+                xdpyinfo >/dev/null 2>&1 && return 0
+                sleep 0.1
+            done
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
     done
-    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
 }
 
 # start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
@@ -46,6 +60,8 @@ start_game() {
         sleep 0.1
     done
     [ -n "$GAME_WINDOW" ] || fail "no game window (stderr: $(cat "$GAME_ERR"))"
+    # with no window manager the window would sit at (-1, -1), one pixel off screen
+    xdotool windowmove --sync "$GAME_WINDOW" 0 0 2>/dev/null || true
     xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || true
     xdotool mousemove --window "$GAME_WINDOW" 10 10
     sleep 0.5

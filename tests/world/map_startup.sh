@@ -42,6 +42,6 @@ sleep 1
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended after N with the farm"
 [ "$(grep -c '^Map ' "$GAME_ERR")" -eq "$refusals" ] || fail "the farm was refused on N"
 tap Escape
-status=$(wait_game)
-[ "$status" -eq 1 ] || fail "ESC ended the game with status $status"
+wait_game
+[ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS"
 echo "ok"

@@ -132,7 +132,8 @@ int main(int argc, char **argv) {
     glutInitWindowSize(800, 600);
     glutCreateWindow("Pasturon");
     std::printf("texture catalogue: %s (%zu files, %.1f KiB), renderer %s, %d runs\n",
-                complete ? folder.c_str() : "stand-in images (splash 512x512, 256x256 others)",
+                complete ? fs::absolute(folder).c_str()
+                         : "stand-in images (splash 512x512, 256x256 others)",
                 std::size(CatalogueFiles), bytes / 1024.0,
                 reinterpret_cast<const char *>(glGetString(GL_RENDERER)), runs);
 
