@@ -10,18 +10,12 @@
 
 namespace {
 
-// One GLU quadric with texture coordinates, for the lifetime of one part routine.
-class PartQuadric {
-  public:
-    PartQuadric() : quadric(gluNewQuadric()) { gluQuadricTexture(quadric, GL_TRUE); }
-    ~PartQuadric() { gluDeleteQuadric(quadric); }
-    PartQuadric(const PartQuadric &) = delete;
-    PartQuadric &operator=(const PartQuadric &) = delete;
-    GLUquadric *get() const { return quadric; }
-
-  private:
-    GLUquadric *quadric;
-};
+// A new GLU quadric with texture coordinates, for one part routine (deleted at its end).
+GLUquadric *newPartQuadric() {
+    GLUquadric *quadric = gluNewQuadric();
+    gluQuadricTexture(quadric, GL_TRUE);
+    return quadric;
+}
 
 void colourWhite() {
     glColor3f(1, 1, 1);
@@ -32,25 +26,25 @@ void colourPaleBlue() {
 
 // Head space: +x forward, +y up.
 void head() {
-    PartQuadric q;
+    GLUquadric *q = newPartQuadric();
     glPushMatrix();
     glRotated(-45, 0, 0, 1);
     glScaled(1, 0.7, 0.8);
-    sphereOn(q.get(), 5, 20, 20);
+    sphereOn(q, 5, 20, 20);
     glPopMatrix();
     for (int side : {1, -1}) { // ears
         glPushMatrix();
         glTranslated(-2, 3, 3.75 * side);
         glRotated(20 * side, 1, 0, 0);
         glScaled(0.3, 1, 1.75);
-        sphereOn(q.get(), 1, 20, 20);
+        sphereOn(q, 1, 20, 20);
         glPopMatrix();
     }
     for (int side : {1, -1}) { // eyes
         glPushMatrix();
         glTranslated(1.2, 3, 2 * side);
         colourWhite();
-        sphereOn(q.get(), 0.5, 20, 20);
+        sphereOn(q, 0.5, 20, 20);
         glTranslated(0.4, 0, 0);
         glColor3f(0, 0, 0.5f);
         texturedSphere(0.3, 20, 20); // pupil
@@ -62,27 +56,29 @@ void head() {
         glTranslated(-2.5, 4, 2 * side);
         glRotated(-110 * side, 1, 0, 0);
         glScaled(0.2, 0.2, 1);
-        sphereOn(q.get(), 1, 20, 20);
+        sphereOn(q, 1, 20, 20);
         glPopMatrix();
     }
+    gluDeleteQuadric(q);
 }
 
 void body() {
-    PartQuadric q;
+    GLUquadric *q = newPartQuadric();
     colourWhite();
     glPushMatrix();
-    cylinderOn(q.get(), 7, 7, 20, 20, 10);
+    cylinderOn(q, 7, 7, 20, 20, 10);
     glPopMatrix();
     glPushMatrix(); // front cap
     glScaled(1, 1, 0.5);
-    sphereOn(q.get(), 7, 20, 20);
+    sphereOn(q, 7, 20, 20);
     glPopMatrix();
     glPushMatrix(); // rear cap
     glTranslated(0, 0, 20);
     glScaled(1, 1, 0.3);
     glRotated(180, 0, 0, 1);
-    sphereOn(q.get(), 7, 20, 20);
+    sphereOn(q, 7, 20, 20);
     glPopMatrix();
+    gluDeleteQuadric(q);
 }
 
 // One leg segment hanging down from (x, y, z): turned to point down, tilted back by `tilt`
@@ -101,38 +97,41 @@ void legSegment(GLUquadric *q, double x, double y, double z, double tilt, double
 }
 
 void foreleg() {
-    PartQuadric q;
-    legSegment(q.get(), -2, 1, -0.8, 0, 0.6, 2, 0.6, 6, 10);      // upper leg
-    legSegment(q.get(), -2, -4.8, -0.8, -10, 1, 0.5, 0.3, 5, 10); // lower leg
-    legSegment(q.get(), -2, -9.5, 0, -5, 1, 0.5, 0.5, 1, 4);      // hoof
+    GLUquadric *q = newPartQuadric();
+    legSegment(q, -2, 1, -0.8, 0, 0.6, 2, 0.6, 6, 10);      // upper leg
+    legSegment(q, -2, -4.8, -0.8, -10, 1, 0.5, 0.3, 5, 10); // lower leg
+    legSegment(q, -2, -9.5, 0, -5, 1, 0.5, 0.5, 1, 4);      // hoof
+    gluDeleteQuadric(q);
 }
 
 void hindLeg() {
-    PartQuadric q;
-    legSegment(q.get(), 2, 3, -2, -10, 0.6, 3, 0.6, 8, 10);    // thigh
-    legSegment(q.get(), 2, -4.5, -0.5, 0, 1, 0.5, 0.3, 5, 10); // shank
-    legSegment(q.get(), 2, -9, -0.5, -5, 1, 0.5, 0.5, 1, 4);   // hoof
+    GLUquadric *q = newPartQuadric();
+    legSegment(q, 2, 3, -2, -10, 0.6, 3, 0.6, 8, 10);    // thigh
+    legSegment(q, 2, -4.5, -0.5, 0, 1, 0.5, 0.3, 5, 10); // shank
+    legSegment(q, 2, -9, -0.5, -5, 1, 0.5, 0.5, 1, 4);   // hoof
+    gluDeleteQuadric(q);
 }
 
 // A chain of segments, each hinged at the end of the previous one.
 void tail() {
-    PartQuadric q;
+    GLUquadric *q = newPartQuadric();
     glRotated(10, 1, 0, 0);
     glPushMatrix();
     glScaled(0.8, 1, 1);
-    cylinderOn(q.get(), 1, 0.27, 1.42, 10, 10); // root
+    cylinderOn(q, 1, 0.27, 1.42, 10, 10); // root
     glPopMatrix();
     glTranslated(0, 0.2, 1.2);
     glRotated(65, 1, 0, 0);
-    cylinderOn(q.get(), 0.25, 0.2, 2, 10, 10);
+    cylinderOn(q, 0.25, 0.2, 2, 10, 10);
     glTranslated(0, 0, 1.9);
     glRotated(10, 1, 0, 0);
-    cylinderOn(q.get(), 0.2, 0.2, 2, 10, 10);
+    cylinderOn(q, 0.2, 0.2, 2, 10, 10);
     glTranslated(0, 0, 1.9);
     glRotated(5, 1, 0, 0);
-    cylinderOn(q.get(), 0.2, 0.3, 2, 10, 10);
+    cylinderOn(q, 0.2, 0.3, 2, 10, 10);
     glTranslated(0, 0, 1.9);
-    sphereOn(q.get(), 0.3, 10, 10); // the tuft
+    sphereOn(q, 0.3, 10, 10); // the tuft
+    gluDeleteQuadric(q);
 }
 
 void udder() {

@@ -11,6 +11,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -67,8 +68,10 @@ void hudFrame() {
     hudPass(cow2);
 }
 
-std::string shot(const std::string &name) {
-    return testing::TempDir() + "hud_" + name + ".png";
+// Save the frame as hud_NAME.png into the folder $PASTURON_SHOTS names, if any (to look at).
+void shot(const std::string &name) {
+    if (const char *folder = std::getenv("PASTURON_SHOTS"))
+        saveScreenshot(std::string(folder) + "/hud_" + name + ".png");
 }
 
 class HudPanels : public testing::Test {
@@ -110,7 +113,7 @@ TEST_F(HudPanels, BothHalvesSwitchFromIntroductionToPlayAfter100Frames) {
     for (int frame = 0; frame < 100; frame++) {
         hudFrame();
         if (frame == 0)
-            saveScreenshot(shot("intro"));
+            shot("intro");
         if (frame == 0 || frame == 99) {
             SCOPED_TRACE(frame);
             EXPECT_GT(headingPixels(cow1), 400);
@@ -121,7 +124,7 @@ TEST_F(HudPanels, BothHalvesSwitchFromIntroductionToPlayAfter100Frames) {
     }
     EXPECT_EQ(hudIntroCounter, HudIntroPasses);
     hudFrame();
-    saveScreenshot(shot("play"));
+    shot("play");
     EXPECT_EQ(headingPixels(cow1), 0);
     EXPECT_EQ(headingPixels(cow2), 0);
     EXPECT_GT(barPixels(cow1), 0);
@@ -151,7 +154,7 @@ TEST_F(HudPanels, StaminaBarStandsOnItsFootAndGrowsWithStamina) {
         SCOPED_TRACE(stamina);
         cow1->stamina = stamina;
         hudFrame();
-        saveScreenshot(shot("stamina" + std::to_string(int(stamina))));
+        shot("stamina" + std::to_string(int(stamina)));
         int bottom, top;
         whiteRun(column, foot - 10, &bottom, &top);
         const int expectedHeight = static_cast<int>(stamina / 500 / 2 * WindowHeight);
@@ -176,7 +179,7 @@ TEST_F(HudPanels, SyringeIconShowsOnlyWhileOneIsHeld) {
     EXPECT_EQ(syringeAreaPixels(cow1), 0);
     cow1->carriedEffect = slowDown; // picked one up
     hudFrame();
-    saveScreenshot(shot("syringe"));
+    shot("syringe");
     EXPECT_GT(syringeAreaPixels(cow1), 50);
     EXPECT_EQ(syringeAreaPixels(cow2), 0);
     cow1->carriedEffect = noTouch; // injected into the other cow
@@ -187,7 +190,7 @@ TEST_F(HudPanels, SyringeIconShowsOnlyWhileOneIsHeld) {
 TEST_F(HudPanels, ControlsKeyShowsTheControlsInTheLowerHalfOfThatHalfOnly) {
     setKeyDown(VK_F12, true);
     hudFrame();
-    saveScreenshot(shot("controls"));
+    shot("controls");
     const Half right = halfOf(cow1);
     EXPECT_FALSE(right.perspective);
     // "CONTROLS" at y 0.8 of the screen, halved into the lower half: baseline at -0.1
@@ -213,7 +216,7 @@ int resultWordLeft(const Cow *cow) {
 TEST_F(HudPanels, WinnerAndLoserBannersReplaceThePlayPanel) {
     cow1->won = true;
     hudFrame();
-    saveScreenshot(shot("banners"));
+    shot("banners");
     for (const Cow *cow : {cow1, cow2}) {
         SCOPED_TRACE(cow->name);
         EXPECT_GT(whiteIn(halfOf(cow), -0.6, 0, -0.1, 0.1), 100); // the name

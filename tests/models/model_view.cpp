@@ -1,11 +1,11 @@
 // model_view.cpp: orthographic model views, world extents and reference images.
 #include "model_view.h"
+#include "shell/camera.h"
 #include "shell/game.h"
 
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -15,16 +15,6 @@ struct ViewState {
     double pixelsPerUnit;
     double centre[3];
 } view;
-
-// Every pixel of the back buffer, bottom row first.
-std::vector<unsigned char> readWindow() {
-    std::vector<unsigned char> rgb(static_cast<size_t>(windowWidth) * windowHeight * 3);
-    glFinish();
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
 
 // World coordinate along an axis of the screen, from a pixel edge of the window.
 double acrossAt(double pixelEdge) {
@@ -55,7 +45,7 @@ void beginModelView(Look look, double pixelsPerUnit, double cx, double cy, doubl
         view.acrossSign = 1;
         view.upAxis = 2;
     }
-    glScaled(-1, 1, 1); // the game's mirror
+    mirrorWorld(); // as the game draws the world
     glTranslated(-cx, -cy, -cz);
 }
 
@@ -72,25 +62,6 @@ WorldExtent worldExtent(const PixelBox &box) {
 bool shownExtent(WorldExtent *extent) {
     PixelBox box;
     if (!boundingBox(SkyBlue, &box))
-        return false;
-    *extent = worldExtent(box);
-    return true;
-}
-
-bool colourExtent(Rgb colour, WorldExtent *extent, int tolerance) {
-    std::vector<unsigned char> rgb = readWindow();
-    PixelBox box = {windowWidth, windowHeight, -1, -1};
-    for (int y = 0; y < windowHeight; y++)
-        for (int x = 0; x < windowWidth; x++) {
-            const unsigned char *p = &rgb[(static_cast<size_t>(y) * windowWidth + x) * 3];
-            if (!near({p[0], p[1], p[2]}, colour, tolerance))
-                continue;
-            box.left = x < box.left ? x : box.left;
-            box.right = x > box.right ? x : box.right;
-            box.bottom = y < box.bottom ? y : box.bottom;
-            box.top = y > box.top ? y : box.top;
-        }
-    if (box.right < 0)
         return false;
     *extent = worldExtent(box);
     return true;

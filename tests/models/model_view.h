@@ -1,5 +1,5 @@
 // model_view.h: fixed orthographic views for drawing one model alone, and the measures the
-// rendered model tests take: world extents of what shows, coloured boxes, reference images.
+// rendered model tests take: world extents of what shows, reference images.
 #pragma once
 
 #include "gl_harness.h"
@@ -26,8 +26,6 @@ struct WorldExtent {
 WorldExtent worldExtent(const PixelBox &box);
 // The extent of everything that is not sky; false when nothing shows.
 bool shownExtent(WorldExtent *extent);
-// The extent of the pixels near `colour`; false when there are none.
-bool colourExtent(Rgb colour, WorldExtent *extent, int tolerance = 3);
 // The pixel of the current view where the world point (x, y, z) shows.
 void worldToPixel(double x, double y, double z, int *px, int *py);
 

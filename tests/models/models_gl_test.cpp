@@ -12,7 +12,10 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -48,8 +51,9 @@ void drawGallery(const GalleryEntry *entries, int count, int columns) {
         glLoadIdentity();
         double d = entry.size * 1.6;
         gluLookAt(-d * 0.8, -d, d * 0.6 + entry.height, 0, 0, entry.height, 0, 0, 1);
-        glScaled(-1, 1, 1);
+        mirrorWorld();
         drawAtOrigin(entry.handler, 2, 2);
+        glFrontFace(GL_CCW);
     }
     glViewport(0, 0, windowWidth, windowHeight);
 }
@@ -152,9 +156,9 @@ class ModelSizes : public ModelPictures {};
 TEST_F(ModelSizes, EachModelFillsItsDocumentedBox) {
     itemSpinAngle = 0; // the pill's tilt then leans across the view
     const SizeCase cases[] = {
-        // barn: walls 8 long (end walls 0.45 thick), 6 apart (0.5 thick), roof 8.5 long; on
-        // the +y side only the under face of the thin roof slab shows from above (culled)
-        {"barn from above", drawBarn, 2, 2, Look::Down, 50, -4.25, 4.25, -3.334, 3.266},
+        // barn: walls 8 long (end walls 0.45 thick), 6 apart (0.5 thick), roof 8.5 long with
+        // its eaves at 3.3 (slabs 0.2 thick)
+        {"barn from above", drawBarn, 2, 2, Look::Down, 25, -4.25, 4.25, -3.3, 3.3},
         // silo: radius 2.5, 6 high with a dome 0.75 high; ladder rails outside at y 2.75
         {"silo from the side", drawSilo, 2, 2, Look::FromSide, 50, -2.5, 2.5, 0, 6.75},
         {"silo from above", drawSilo, 2, 2, Look::Down, 50, -2.5, 2.5, -2.5, 2.85},
@@ -228,33 +232,43 @@ TEST_F(ModelSizes, SyringeLiesFlatAndRollsAboutItsLength) {
     }
 }
 
+// True when the pixel where world (x, y, z) shows is barn red, alone or under the roof.
+bool reddishAt(double x, double y, double z) {
+    int px, py;
+    worldToPixel(x, y, z, &px, &py);
+    Rgb pixel = readPixel(px, py);
+    return pixel.r > pixel.b + 30;
+}
+
 TEST_F(ModelSizes, BarnWallsAreThreeHighWithADoorwayAtEachEnd) {
-    const Rgb barnRed = {77, 26, 26};
     beginModelView(Look::FromSide, 50, 0, 0, 2);
     drawAtOrigin(drawBarn);
-    WorldExtent walls;
-    ASSERT_TRUE(colourExtent(barnRed, &walls));
-    // the long wall, 8 long between end walls 0.45 thick; the translucent roof over its top
-    EXPECT_NEAR(walls.across0, -4.225, 0.04);
-    EXPECT_NEAR(walls.across1, 4.225, 0.04);
-    EXPECT_NEAR(walls.up0, 0, 0.04);
-    EXPECT_NEAR(walls.up1, 3, 0.15);
+    // the long wall, 8 long between end walls 0.45 thick, from the ground to 3
     WorldExtent all;
     ASSERT_TRUE(shownExtent(&all));
+    EXPECT_NEAR(all.across0, -4.25, 0.04); // the roof and the gables reach 4.25
+    EXPECT_NEAR(all.across1, 4.25, 0.04);
+    EXPECT_NEAR(all.up0, 0, 0.04);
     EXPECT_NEAR(all.up1, 4.19, 0.04); // the ridge
+    for (double x : {-3.9, 0.0, 3.9}) {
+        SCOPED_TRACE(x);
+        EXPECT_FALSE(reddishAt(x, 0, -0.05));
+        EXPECT_TRUE(reddishAt(x, 0, 0.05));
+        EXPECT_TRUE(reddishAt(x, 0, 2.95));
+    }
+    EXPECT_FALSE(reddishAt(0, 0, 3.05)); // only the translucent roof above the wall
 
     beginModelView(Look::FromFront, 50, 0, 0, 2);
     drawAtOrigin(drawBarn);
     ASSERT_TRUE(shownExtent(&all));
-    EXPECT_NEAR(all.across0, -3.334, 0.04); // 6 apart, with the roof's eaves
-    EXPECT_NEAR(all.across1, 3.334, 0.04);
-    int x, y;
-    worldToPixel(0, 0, 1.5, &x, &y); // through both doorways, 3.086 wide
-    EXPECT_TRUE(near(readPixel(x, y), SkyBlue));
-    worldToPixel(0, 1.4, 1.5, &x, &y);
-    EXPECT_TRUE(near(readPixel(x, y), SkyBlue));
-    worldToPixel(0, 1.7, 1.5, &x, &y); // the end wall beside the doorway
-    EXPECT_TRUE(near(readPixel(x, y), barnRed));
+    EXPECT_NEAR(all.across0, -3.3, 0.06); // 6 apart, under the eaves of the roof
+    EXPECT_NEAR(all.across1, 3.3, 0.06);
+    // through both doorways, 3.086 wide; the end walls beside them
+    EXPECT_FALSE(reddishAt(0, 0, 1.5));
+    EXPECT_FALSE(reddishAt(0, 1.5, 1.5));
+    EXPECT_FALSE(reddishAt(0, -1.5, 1.5));
+    EXPECT_TRUE(reddishAt(0, 1.6, 1.5));
+    EXPECT_TRUE(reddishAt(0, -1.6, 1.5));
 }
 
 // The extent of a gate at (column, row) seen from above.
@@ -433,6 +447,41 @@ TEST_F(ModelCows, ProfileCowLeavesCullingOnAndQuadricCowLeavesItAlone) {
     EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
     drawCow(cows[0], Look::Down, 0, false);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+}
+
+// One object of each kind on the farm map, drawn alone at its own cell: each shows, but for
+// the invisible markers; and both cows show.
+TEST(ModelFarm, EveryObjectOfTheFarmMapShows) {
+    openTestWindow();
+    const char *data = std::getenv("PASTURON_DATA");
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(loadMap((std::string(data) + "/" + GameMapPath).c_str()));
+    std::set<char> kindsShown;
+    int objects = 0;
+    for (int c = 0; c < mapColumns; c++)
+        for (int r = 0; r < mapRows; r++) {
+            const WorldObject *object = ObjectGrid[c][r];
+            if (!object || kindsShown.count(object->kind))
+                continue;
+            SCOPED_TRACE(testing::Message()
+                         << "'" << object->kind << "' at (" << c << ", " << r << ")");
+            beginModelView(Look::FromSide, 40, 0, 0, 2);
+            drawAtOrigin(object->drawHandler, c, r);
+            WorldExtent shown;
+            bool marker = object->kind == 's' || object->kind == 'x';
+            EXPECT_EQ(shownExtent(&shown), !marker); // the blocking markers are invisible
+            kindsShown.insert(object->kind);
+            objects += !marker;
+        }
+    // barn, silo, tree, both fences, rock, both gates, hay, three pills, syringe
+    EXPECT_EQ(objects, 13);
+    for (Cow *cow : {cow1, cow2}) {
+        beginModelView(Look::FromSide, 100, cow->x, cow->y, cow->z + 1);
+        cow->drawHandler(0, 0);
+        WorldExtent shown;
+        EXPECT_TRUE(shownExtent(&shown));
+    }
+    freeWorld();
 }
 
 } // namespace

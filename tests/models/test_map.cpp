@@ -1,26 +1,17 @@
-// test_map.cpp: writes a grass map from rows of object characters and loads it.
+// test_map.cpp: grass maps from rows of object characters, loaded through the drawing tests'
+// map writer.
 #include "test_map.h"
-#include "world/grids.h"
-
-#include <cstdio>
-#include <unistd.h>
+#include "../drawing/test_map.h"
 
 bool loadObjectRows(const std::vector<std::string> &rows) {
-    std::string text;
+    std::vector<std::string> lines;
     for (const std::string &row : rows) {
+        std::string line;
         for (char object : row) {
-            text += '_'; // grass
-            text += object;
+            line += '_'; // grass
+            line += object;
         }
-        text += '\n';
+        lines.push_back(line);
     }
-    char path[] = "/tmp/pasturon-models-XXXXXX";
-    int fd = mkstemp(path);
-    if (fd < 0)
-        return false;
-    bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    close(fd);
-    bool loaded = written && loadMap(path);
-    std::remove(path);
-    return loaded;
+    return loadTestMap(lines);
 }

@@ -1,4 +1,4 @@
-// test_map.h: small grass maps written to a temporary file and loaded into the world grids.
+// test_map.h: small grass maps given as rows of object characters, loaded into the world grids.
 #pragma once
 
 #include <string>

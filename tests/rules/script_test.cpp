@@ -1,8 +1,14 @@
-// script_test.cpp: reading the replay tool's input script.
+// script_test.cpp: reading the replay tool's input script; how the trace prints floats.
 #include "shell/keys.h"
 #include "tools/replay/script.h"
+#include "tools/replay/trace.h"
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 
 TEST(ReplayScript, KeyNamesCodesAndLetters) {
     EXPECT_EQ(scriptKeyCode("UP"), VK_Up);
@@ -61,5 +67,35 @@ TEST(ReplayScript, BadLinesSayWhere) {
         std::string error;
         EXPECT_FALSE(parseScript(c.script, steps, error)) << c.script;
         EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+    }
+}
+
+TEST(ReplayTrace, FloatsArePrintedAsPercentNineG) {
+    std::mt19937 random(5);
+    std::vector<float> values = {0.0f,
+                                 -0.0f,
+                                 1.0f,
+                                 -1.0f,
+                                 0.05f,
+                                 0.12f,
+                                 0.5f,
+                                 12.8571424f,
+                                 1e-30f,
+                                 3e38f,
+                                 1e-40f /* subnormal */,
+                                 123456789.0f};
+    for (int i = 0; i < 200000; i++) {
+        uint32_t bits = random();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value))
+            values.push_back(value);
+        values.push_back(static_cast<float>(random() % 100000) / 1000.0f);
+    }
+    for (float value : values) {
+        char expected[48], text[32];
+        std::snprintf(expected, sizeof expected, "%.9g", static_cast<double>(value));
+        std::string printed(text, formatTraceFloat(text, value));
+        ASSERT_EQ(printed, expected);
     }
 }

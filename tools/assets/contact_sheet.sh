@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # contact_sheet.sh: review the generated assets: one PNG with every texture (tiles also shown
-# repeated 2 x 2, to judge the seams) and a table of the sounds (name, duration, peak, loop).
+# repeated 2 x 2, to judge the seams) and the splash, and a table of the sounds (name,
+# duration, peak, loop).
 #   tools/assets/contact_sheet.sh [DATA_DIR] [OUT.png]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,6 +23,7 @@ for t in "${textures[@]}"; do
     size=$(identify -format '%wx%h' "$data/textures/$t.bmp")
     cells+=(-label "$t $size" "$data/textures/$t.bmp")
 done
+cells+=(-label "splashscreen $(identify -format '%wx%h' "$data/splashscreen.bmp")" "$data/splashscreen.bmp")
 montage "${cells[@]}" -geometry 256x256+6+6 -tile 6x -background '#303030' -fill white \
     -pointsize 14 "$out"
 echo "contact sheet: $out"

@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
-// A small, fast sequence (splitmix64); every asset seeds its own.
+// A small, fast sequence (splitmix64); every asset seeds its own. Draw into named locals
+// before passing values to a call: the order in which a call's arguments are evaluated is
+// unspecified, and two compilers would draw them in different orders (different files).
 class Rng {
   public:
     explicit Rng(std::uint64_t seed) : state(seed) {}

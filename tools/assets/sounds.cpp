@@ -10,7 +10,9 @@
 
 namespace {
 
-const double PeakDb = -1.5; // every file peaks here, safely under -1 dBFS
+const double PeakDb = -1.5;    // dBFS: every file peaks here, safely under -1 dBFS...
+const double AmbientDb = -7.5; // ...but the ambience, a quiet bed under the whole round
+const double MaxRmsDb = -14;   // dBFS: dense sounds are turned down to about the others' level
 
 // Vowels as three formants (Hz, bandwidth Hz, gain).
 const Vowel Hum{{{250, 90, 1.0}, {1000, 200, 0.04}, {2400, 300, 0.01}}}; // closed lips: "mm"
@@ -112,22 +114,28 @@ Signal cowTwo(bool big) {
     return moo({1.0, 165, 205, 150, 1.12, Ah, 212});
 }
 
-// Chewing hay: four crunchy bites, each a cluster of tiny dry grains and a soft thump.
+// Chewing hay: four bites, each a soft thump of the jaw and a crackle of dry stalks
+// snapping one after another.
 Signal chew() {
     Signal s = silence(0.8);
     Rng rng(221);
     for (int bite = 0; bite < 4; ++bite) {
         double start = bite * 0.17 + rng.range(0, 0.02);
-        mixAt(s, strike(0.08, {{105, 1, 0.03}, {190, 0.4, 0.02}}), start, 0.5);
-        for (int g = 0; g < 16; ++g) {
-            double len = rng.range(0.003, 0.009);
-            Filter band(Filter::BandPass, rng.range(1500, 4200), 1.2);
+        mixAt(s, strike(0.1, {{95, 1, 0.035}, {180, 0.5, 0.02}}), start, 0.6);
+        for (int g = 0; g < 10; ++g) {
+            double len = rng.range(0.004, 0.012);
+            Filter band(Filter::BandPass, rng.range(900, 2600), 2.0);
             Signal grain = noise(len, rng);
             for (size_t i = 0; i < grain.size(); ++i)
-                grain[i] = band.run(grain[i]) * std::sin(M_PI * i / grain.size());
-            mixAt(s, grain, start + rng.range(0, 0.07), rng.range(0.4, 1.0) * (1 - 0.15 * bite));
+                grain[i] = band.run(grain[i]) * std::exp(-4.0 * i / grain.size());
+            double at = start + 0.1 * std::pow(rng.unit(), 1.5);
+            double gain = rng.range(0.5, 1.4) * (1 - 0.15 * bite);
+            mixAt(s, grain, at, gain);
         }
     }
+    Filter soften(Filter::LowPass, 4500, 0.7);
+    for (double &v : s)
+        v = soften.run(v);
     return s;
 }
 
@@ -162,8 +170,10 @@ Signal splash() {
         low.tune(6000 * std::exp(-t / 0.18) + 500, 0.8);
         s[i] = low.run(s[i]) * attackDecay(t, 0.01, 0.16);
     }
-    for (int i = 0; i < 14; ++i)
-        mixAt(s, droplet(rng.range(500, 1100)), rng.range(0.08, 0.7), rng.range(0.15, 0.4));
+    for (int i = 0; i < 14; ++i) {
+        double hz = rng.range(500, 1100), at = rng.range(0.08, 0.7), gain = rng.range(0.15, 0.4);
+        mixAt(s, droplet(hz), at, gain);
+    }
     return s;
 }
 
@@ -176,8 +186,10 @@ Signal outOfWater() {
         s[i] = low.run(s[i]) * 0.35 * attackDecay(t, 0.02, 0.08);
     }
     const double drips[] = {0.12, 0.3, 0.41, 0.62};
-    for (double d : drips)
-        mixAt(s, droplet(rng.range(700, 1300)), d, rng.range(0.5, 0.8));
+    for (double d : drips) {
+        double hz = rng.range(700, 1300), gain = rng.range(0.5, 0.8);
+        mixAt(s, droplet(hz), d, gain);
+    }
     return s;
 }
 
@@ -262,14 +274,16 @@ Signal cheer() {
             [&](double t) {
                 return contour(t / len, {{0, 0}, {0.1, 1}, {0.7, 0.8}, {1, 0}});
             });
-        mixAt(s, yay, rng.range(0, 0.15), rng.range(0.6, 1.0));
+        double at = rng.range(0, 0.15), gain = rng.range(0.6, 1.0);
+        mixAt(s, yay, at, gain);
     }
     for (int c = 0; c < 46; ++c) {
         Signal clap = noise(0.02, rng);
         Filter band(Filter::BandPass, rng.range(900, 1600), 1.0);
         for (size_t i = 0; i < clap.size(); ++i)
             clap[i] = band.run(clap[i]) * std::exp(-static_cast<double>(i) / (0.004 * SampleRate));
-        mixAt(s, clap, rng.range(0.1, 1.5), rng.range(0.5, 1.2));
+        double at = rng.range(0.1, 1.5), gain = rng.range(0.5, 1.2);
+        mixAt(s, clap, at, gain);
     }
     return s;
 }
@@ -341,7 +355,8 @@ Signal morningLoop() {
     for (int i = 0; i < 14; ++i) {
         int kind = i % 7 == 3 ? 3 : rng.below(3);
         double gain = kind == 3 ? 0.3 : rng.range(0.2, 0.45);
-        mixAt(s, birdCall(kind, rng.range(0.85, 1.15), rng), rng.range(0, len), gain, true);
+        double pitch = rng.range(0.85, 1.15), at = rng.range(0, len);
+        mixAt(s, birdCall(kind, pitch, rng), at, gain, true);
     }
     return s;
 }
@@ -356,7 +371,8 @@ Signal chainJingle() {
                                      {hz * 1.48, 0.6, decay * 0.8},
                                      {hz * 2.27, 0.35, decay * 0.6},
                                      {hz * 3.1, 0.2, decay * 0.5}});
-        mixAt(s, clink, 0.55 * std::pow(rng.unit(), 1.6), rng.range(0.3, 1.0));
+        double at = 0.55 * std::pow(rng.unit(), 1.6), gain = rng.range(0.3, 1.0);
+        mixAt(s, clink, at, gain);
     }
     return s;
 }
@@ -628,6 +644,7 @@ struct SoundFile {
     const char *name;
     std::function<Signal()> make;
     bool loops;
+    double peakDb = PeakDb;
 };
 
 } // namespace
@@ -646,7 +663,7 @@ bool makeSounds(const std::string &dataDir) {
         {"powerup.wav", [] { return powerSweep(true); }, false},
         {"headbutt2.wav", whoosh, false},
         {"yay.wav", cheer, false},
-        {"MorningLQ.wav", morningLoop, true},
+        {"MorningLQ.wav", morningLoop, true, AmbientDb},
         {"gate_jingle.wav", chainJingle, false},
         {"syringebreak2.wav", glassBreak, false},
         {"outofwater2.wav", outOfWater, false},
@@ -665,7 +682,7 @@ bool makeSounds(const std::string &dataDir) {
         Signal s = f.make();
         if (!f.loops)
             fadeEnds(s, 0.002, 0.03);
-        normalise(s, PeakDb);
+        normalise(s, f.peakDb, MaxRmsDb);
         std::string path = dataDir + "/sounds/" + f.name;
         if (!writeWav(s, path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());

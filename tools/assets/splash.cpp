@@ -213,6 +213,11 @@ void cow(Canvas &c, Point feet, double s, int dir, const CowLook &look) {
     drawPath(c, tail, 4 * s, look.spotted ? hex(0x222020) : hide);
     outlined(-108, 58, 7, 12, hex(0x2a2420));
 
+    // The neck, reaching forward and down from the shoulders; the body covers its root.
+    polygon({{40, 152}, {100, 160}, {132, 124}, {100, 84}, {50, 76}}, Outline);
+    polygon({{42, 150}, {98, 157}, {129, 124}, {98, 87}, {52, 79}},
+            look.spotted ? hex(0x1c1a18) : hide);
+
     // Body: a rounded box, shaded darker towards the belly, spotted for cow 1.
     const double cx = 0, cy = 112, a = 104, b = 48;
     auto insideBody = [&](double lx, double ly, double grow) {
@@ -243,7 +248,7 @@ void cow(Canvas &c, Point feet, double s, int dir, const CowLook &look) {
             Colour col = mix(hide, shade, std::pow(std::max(0.0, (cy - p.y) / b), 2));
             if (look.spotted) {
                 double n = spots.at(p.x * 0.55 + 20, p.y * 0.55 + 7);
-                col = mix(col, hex(0x1c1a18), std::clamp((n - 0.5) * 25, 0.0, 1.0));
+                col = mix(col, hex(0x1c1a18), std::clamp((n - 0.5) * 80, 0.0, 1.0));
             }
             return col;
         });
@@ -254,9 +259,6 @@ void cow(Canvas &c, Point feet, double s, int dir, const CowLook &look) {
         polygon({{tx - 3, 58}, {tx + 3, 58}, {tx + 2, 46}, {tx - 2, 46}}, pink);
 
     // Neck and head, the head tipped down towards the grass.
-    polygon({{60, 162}, {108, 166}, {134, 122}, {96, 80}, {62, 78}}, Outline);
-    polygon({{62, 160}, {106, 163}, {131, 122}, {95, 83}, {64, 81}},
-            look.spotted ? hex(0x1c1a18) : hide);
     outlined(108, 158, 9, 19, hex(0xf0e4c4), 0.5);                        // horn
     outlined(90, 150, 22, 8, look.spotted ? hex(0x1c1a18) : hide, -0.35); // ear
     ellipse(92, 150, 14, 4, pink, -0.35);
@@ -269,7 +271,7 @@ void cow(Canvas &c, Point feet, double s, int dir, const CowLook &look) {
     ellipse(126, 135, 4.2, 5.2, hex(0x1a1410));
     ellipse(127.5, 137, 1.6, 1.6, hex(0xffffff));
     // Collar and bell.
-    polygon({{70, 160}, {80, 162}, {104, 88}, {94, 84}}, look.collar);
+    polygon({{66, 156}, {77, 158}, {104, 90}, {94, 86}}, look.collar);
     outlined(96, 76, 9, 11, look.bell);
     ellipse(96, 68, 3, 2, Outline);
 }

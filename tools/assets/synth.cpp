@@ -191,13 +191,16 @@ Signal brass(double hz, double length, double release) {
         7000);
 }
 
-void normalise(Signal &s, double peakDb) {
-    double peak = 0;
-    for (double v : s)
+void normalise(Signal &s, double peakDb, double maxRmsDb) {
+    double peak = 0, power = 0;
+    for (double v : s) {
         peak = std::max(peak, std::fabs(v));
+        power += v * v;
+    }
     if (peak <= 0)
         return;
-    double gain = std::pow(10.0, peakDb / 20) / peak;
+    double rms = std::sqrt(power / s.size());
+    double gain = std::min(std::pow(10.0, peakDb / 20) / peak, std::pow(10.0, maxRmsDb / 20) / rms);
     for (double &v : s)
         v *= gain;
 }

@@ -85,8 +85,10 @@ Signal voice(double seconds, const std::function<double(double t)> &pitch,
 // Brass-like note: brighter as it gets louder.
 Signal brass(double hz, double length, double release = 0.12);
 
-// Scale so the highest peak is `peakDb` dBFS (below 0).
-void normalise(Signal &s, double peakDb);
+// Scale so the highest peak is `peakDb` dBFS (below 0), or lower when needed to keep the
+// RMS level at or under `maxRmsDb` dBFS (dense sounds, such as square waves, sound louder
+// than sparse ones of the same peak).
+void normalise(Signal &s, double peakDb, double maxRmsDb = 0);
 // Short fades at both ends so a one-shot starts and stops at silence.
 void fadeEnds(Signal &s, double inSeconds, double outSeconds);
 // Filter a looping signal so the filter's memory continues across the seam: the signal

@@ -330,7 +330,7 @@ Canvas siloMetal() {
         Colour metal = scale(hex(0xd4d8dc), light);
         return mix(metal, hex(0x9a6a40), 0.45 * smoothstep(0.6, 0.8, stain.at(x, y)));
     });
-    for (int k = 0; k < panels; ++k) { // panel seams with a row of rivets
+    for (int k = 0; k < panels; ++k) {     // panel seams with a row of rivets
         double y = (k + 0.5) * n / panels; // away from the picture's edge
         fillPolygon(c, {{0, y - 2}, {n, y - 2}, {n, y + 1}, {0, y + 1}}, hex(0x6c7074));
         fillPolygon(c, {{0, y + 1}, {n, y + 1}, {n, y + 2}, {0, y + 2}}, hex(0xf0f2f4));
@@ -442,7 +442,7 @@ Canvas horn() {
         Colour h = mix(hex(0xf2ead4), hex(0x5a4a38), std::pow(t, 1.6));
         double rings = 0.5 + 0.5 * std::cos(2 * M_PI * 6 * t);
         h = scale(h, 1 - 0.12 * rings * (1 - t));
-        return scale(h, 0.92 + 0.12 * streak.at(x, y));
+        return scale(h, 0.96 + 0.06 * streak.at(x, y));
     });
     return c;
 }
@@ -477,7 +477,7 @@ bool makeTextures(const std::string &dataDir) {
         {"textures/Barn.bmp", barnPlanks},
         {"textures/cowspots.bmp",
          [] {
-             return hide({256, 4, 3, 121, 0.6, hex(0xf6f3ec), hex(0x161412), 0.1});
+             return hide({256, 4, 3, 121, 0.54, hex(0xf6f3ec), hex(0x161412), 0.06});
          }},
         {"textures/white.bmp", [] { return plainWhite(true); }},
         {"textures/horns.bmp", horn},

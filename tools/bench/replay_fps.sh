@@ -22,8 +22,9 @@ while left > 0:
     left -= n
 PY
 
-start=$(date +%s.%N)
-"$replay" "$map" "$work/script.txt" >/dev/null
-end=$(date +%s.%N)
-awk -v f="$frames" -v s="$start" -v e="$end" \
-    'BEGIN { printf "pasturon-replay: %d frames in %.2f s: %.0f frames per second\n", f, e - s, f / (e - s) }'
+# wall-clock and CPU seconds: on a shared machine the CPU figure is the steadier one
+TIMEFORMAT='%R %U %S'
+times=$( { time "$replay" "$map" "$work/script.txt" >/dev/null; } 2>&1 )
+read -r real user sys <<<"$times"
+awk -v f="$frames" -v r="$real" -v c="$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" \
+    'BEGIN { printf "pasturon-replay: %d frames in %.2f s (%.0f frames per second), %.2f s of CPU (%.0f frames per CPU second)\n", f, r, f / r, c, f / c }'
