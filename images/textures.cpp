@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdlib>
+#include <iterator>
 
 unsigned int ModelTextures[20];
 unsigned int TileTextures[10];
@@ -83,6 +84,19 @@ bool loadTexture(const char *fileName, unsigned int *table, int slot) {
     std::free(image->pixels);
     std::free(image);
     return true;
+}
+
+const char *textureCatalogueFile(int index) {
+    const CatalogueRow *groups[] = {SplashRows, TileRows, SceneryRows, CowRows};
+    const int sizes[] = {
+        static_cast<int>(std::size(SplashRows)), static_cast<int>(std::size(TileRows)),
+        static_cast<int>(std::size(SceneryRows)), static_cast<int>(std::size(CowRows))};
+    for (int g = 0; g < 4; g++) {
+        if (index >= 0 && index < sizes[g])
+            return groups[g][index].fileName;
+        index -= sizes[g];
+    }
+    return nullptr;
 }
 
 void loadSplashTexture() {

@@ -35,6 +35,10 @@ enum TileTextureSlot { TileGrass = 0, TileDirt = 1, TileWater = 2, TileWall = 9 
 // for a null name or an image that cannot be loaded.
 bool loadTexture(const char *fileName, unsigned int *table, int slot);
 
+// The catalogue's files in load order (index 0 .. TextureCatalogueSize - 1), or null.
+constexpr int TextureCatalogueSize = 23;
+const char *textureCatalogueFile(int index);
+
 void loadSplashTexture();   // splashscreen.bmp
 void loadTileTextures();    // tiles/*.bmp
 void loadSceneryTextures(); // scenery and item textures

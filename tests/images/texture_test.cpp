@@ -231,6 +231,14 @@ TEST_F(CatalogueFolder, EveryFileFillsItsOwnSlot) {
     EXPECT_EQ(ModelTextures[19], 0u);
 }
 
+TEST(TextureCatalogue, ListsItsFilesInLoadOrder) {
+    for (int i = 0; i < TextureCatalogueSize; i++)
+        EXPECT_STREQ(textureCatalogueFile(i), Catalogue[i].file) << i;
+    EXPECT_EQ(std::size(Catalogue), static_cast<size_t>(TextureCatalogueSize));
+    EXPECT_EQ(textureCatalogueFile(TextureCatalogueSize), nullptr);
+    EXPECT_EQ(textureCatalogueFile(-1), nullptr);
+}
+
 TEST_F(CatalogueFolder, AMissingFileEmptiesOnlyItsSlot) {
     prepare("textures/rock2.bmp");
     EXPECT_EQ(loadCatalogue(), "Error: Failed to open DIB file textures/rock2.bmp.\n");

@@ -26,31 +26,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char *const CatalogueFiles[] = {
-    "splashscreen.bmp",
-    "tiles/grass.bmp",
-    "tiles/dirt.bmp",
-    "tiles/water2a.bmp",
-    "tiles/x.bmp",
-    "textures/tritree64.bmp",
-    "textures/bark64.bmp",
-    "textures/hayround.bmp",
-    "textures/hay2B.bmp",
-    "textures/rock1.bmp",
-    "textures/rock2.bmp",
-    "textures/rock3.bmp",
-    "textures/big_pillx.bmp",
-    "textures/head_pillx2.bmp",
-    "textures/snail1.bmp",
-    "textures/silo1.bmp",
-    "textures/silo_top.bmp",
-    "textures/blank.bmp",
-    "textures/Barn.bmp",
-    "textures/cowspots.bmp",
-    "textures/white.bmp",
-    "textures/horns.bmp",
-    "textures/cowhide.bmp",
-};
+// The game's own catalogue, in load order.
+std::vector<const char *> catalogueFiles() {
+    std::vector<const char *> files;
+    for (int i = 0; i < TextureCatalogueSize; i++)
+        files.push_back(textureCatalogueFile(i));
+    return files;
+}
 
 void putLe(std::ofstream &out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; i++)
@@ -111,7 +93,8 @@ int main(int argc, char **argv) {
     fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::current_path();
     int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
 
-    bool complete = std::all_of(std::begin(CatalogueFiles), std::end(CatalogueFiles),
+    const std::vector<const char *> CatalogueFiles = catalogueFiles();
+    bool complete = std::all_of(CatalogueFiles.begin(), CatalogueFiles.end(),
                                 [&](const char *f) { return fs::exists(folder / f); });
     fs::path standIns;
     if (!complete) {
@@ -134,7 +117,7 @@ int main(int argc, char **argv) {
     std::printf("texture catalogue: %s (%zu files, %.1f KiB), renderer %s, %d runs\n",
                 complete ? fs::absolute(folder).c_str()
                          : "stand-in images (splash 512x512, 256x256 others)",
-                std::size(CatalogueFiles), bytes / 1024.0,
+                CatalogueFiles.size(), bytes / 1024.0,
                 reinterpret_cast<const char *>(glGetString(GL_RENDERER)), runs);
 
     std::vector<double> decode, catalogue;
