@@ -3,12 +3,8 @@
 # introduction, switch to the play panel after 100 frames, the stamina bar follows a
 # head-butt, and F12 / F1 show the controls screen in their own half only.
 source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
+source "$PASTURON_SOURCE/tests/hud/hud_shots.sh"
 
-# white_pixels FILE LEFT TOP WIDTH HEIGHT: pure-white pixels in the box (top-left origin).
-white_pixels() {
-    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fuzz 2% -fill black +opaque white \
-        -format '%[fx:int(mean*w*h+0.5)]' info:
-}
 # The 800 x 600 window: cow 2 in x 0..397, cow 1 in x 402..801 (the panels' own coordinates
 # mapped through each half's projection).
 heading_right() { white_pixels "$1" 437 30 345 60; } # "PLAYER:", y 0.7..0.9
@@ -17,14 +13,6 @@ bar_right() { white_pixels "$1" 421 440 3 135; }     # stamina bar column above 
 bar_left() { white_pixels "$1" 19 440 3 135; }
 controls_right() { white_pixels "$1" 482 300 160 30; } # "CONTROLS", lower half of the view
 controls_left() { white_pixels "$1" 80 300 160 30; } # (the world behind may hold white too)
-# shot NAME: a screenshot of the running game into $E2E_TMP/NAME.png, its path in $shot
-# (also copied into $PASTURON_SHOTS when that names a folder, for looking at them).
-shot() {
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$GAME_ERR")"
-    shot="$E2E_TMP/$1.png"
-    screenshot "$shot"
-    if [ -d "${PASTURON_SHOTS:-}" ]; then cp "$shot" "$PASTURON_SHOTS/"; fi
-}
 
 start_display 1024x768
 start_game
