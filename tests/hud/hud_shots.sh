@@ -1,5 +1,15 @@
-# hud_shots.sh: screenshot helpers of the HUD's end-to-end tests; source it after
-# tests/lib/xvfb.sh, once the game runs.
+# hud_shots.sh: helpers of the HUD's end-to-end tests: a round started in the real game and
+# screenshots of it. Source it after tests/lib/xvfb.sh.
+
+# start_round: a fresh display and game, through the splash and title screens into play.
+start_round() {
+    start_display 1024x768
+    start_game
+    sleep 1
+    tap space # splash -> title
+    sleep 0.3
+    tap space # title -> play
+}
 
 # white_pixels FILE LEFT TOP WIDTH HEIGHT: pure-white pixels in the box (top-left origin).
 white_pixels() {

@@ -14,12 +14,7 @@ bar_left() { white_pixels "$1" 19 440 3 135; }
 controls_right() { white_pixels "$1" 482 300 160 30; } # "CONTROLS", lower half of the view
 controls_left() { white_pixels "$1" 80 300 160 30; } # (the world behind may hold white too)
 
-start_display 1024x768
-start_game
-sleep 1
-tap space # splash -> title
-sleep 0.3
-tap space # title -> play
+start_round
 sleep 0.7
 shot intro
 for half in right left; do

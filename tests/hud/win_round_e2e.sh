@@ -93,12 +93,7 @@ frames_counted() {
     sed -n 's/.*fps (\([0-9]*\))$/\1/p' "$GAME_OUT" | awk '{ n += $1 } END { print n + 0 }'
 }
 
-start_display 1024x768
-start_game
-sleep 1
-tap space # splash -> title
-sleep 0.3
-tap space # title -> play
+start_round
 sleep 0.5
 shot intro
 [ "$(heading "$shot" 402)" -gt 1000 ] || fail "no introduction in the right half"
