@@ -111,6 +111,7 @@ done
 # machine is idle); the last one is held on until the banners show.
 mapfile -t legs <"$E2E_TMP/legs.txt"
 started=$SECONDS
+frames_at_start=$(frames_counted)
 for i in "${!legs[@]}"; do
     read -r frames key <<<"${legs[i]}"
     key=${key,,}
@@ -127,6 +128,7 @@ for i in "${!legs[@]}"; do
     key_up "$key"
 done
 played=$((SECONDS - started))
+played_frames=$(($(frames_counted) - frames_at_start))
 banners_shown "$shot" || fail "no result banners after the route (see $(basename "$shot"))"
 for half in 0 402; do
     [ "$(heading "$shot" $half)" -lt 100 ] || fail "an introduction heading beside a banner"
@@ -145,4 +147,4 @@ cmp -s "$E2E_TMP/banners.png" "$shot" && fail "the picture stood still after the
 key_down Escape
 wait_game
 [ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
-echo "won: route played in $played s (headless win in frame $won_at)"
+echo "won: route played in $played s, about $played_frames frames (headless win in frame $won_at)"
