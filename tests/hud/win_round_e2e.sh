@@ -15,13 +15,15 @@ done
 [ -e "$farm/fonts/arial.ttf" ] || fail "no fonts/arial.ttf in $PASTURON_DATA (build the game first)"
 
 # Three lanes run through cow 1's home box (rows hr-2, hr and hr+1), each with eleven bales on
-# either side of the box, bales in the box's own cells, and a fence at both ends; two fences at
-# column W+1 stop the moves from one lane's left end to the next. Each leg holds one arrow key
-# and ends against a fence, so holding a key longer than the leg needs changes nothing; the
-# cell before every stopping fence stays free of hay (a fence backs a cow out of a bale in
-# front of it too). A leg crossing the box banks the load and the bales picked in the box; the
-# next bales fill the load (10). Cow 2 waits in a pen of tall fence far below, out of both
-# views (each camera looks toward smaller rows).
+# either side of the box, bales in the box's own cells, and a fence at both ends; two fences
+# next to the left ends stop the moves from one lane to the next. The route: right along lane
+# hr and back left, down to lane hr+1, right and left, up to lane hr-2, right, and left into
+# the box, where the bank passes 59. Each leg holds one arrow key and ends against a fence, so
+# holding a key longer than the leg needs changes nothing; the cell before every stopping
+# fence stays free of hay (a fence backs a cow out of a bale in front of it too). A leg
+# crossing the box banks the load and the bales picked in the box; the next bales fill the
+# load (10). Cow 2 waits in a pen of tall fence far below, out of both views (each camera
+# looks toward smaller rows).
 # legs.txt: one leg a line, "FRAMES KEY": FRAMES play frames cover the leg from a standstill.
 python3 - "$farm/_maps/Map02.map" "$E2E_TMP/legs.txt" <<'PY'
 import sys
