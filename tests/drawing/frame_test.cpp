@@ -8,7 +8,7 @@
 #include "images/textures.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "world/grids.h"
 
 #include <GL/gl.h>
