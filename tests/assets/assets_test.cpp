@@ -14,7 +14,9 @@
 #include <unistd.h>
 
 #include "asset_files.h"
+#include "audio/sound.h"
 #include "images/bmp.h"
+#include "images/texture_list.h"
 
 namespace {
 
@@ -23,40 +25,16 @@ std::string dataDir() {
     return d ? d : "../../data";
 }
 
-const char *const Pictures[] = {"splashscreen.bmp",
-                                "tiles/grass.bmp",
-                                "tiles/dirt.bmp",
-                                "tiles/water2a.bmp",
-                                "tiles/x.bmp",
-                                "textures/tritree64.bmp",
-                                "textures/bark64.bmp",
-                                "textures/hayround.bmp",
-                                "textures/hay2B.bmp",
-                                "textures/rock1.bmp",
-                                "textures/rock2.bmp",
-                                "textures/rock3.bmp",
-                                "textures/big_pillx.bmp",
-                                "textures/head_pillx2.bmp",
-                                "textures/snail1.bmp",
-                                "textures/silo1.bmp",
-                                "textures/silo_top.bmp",
-                                "textures/blank.bmp",
-                                "textures/Barn.bmp",
-                                "textures/cowspots.bmp",
-                                "textures/white.bmp",
-                                "textures/horns.bmp",
-                                "textures/cowhide.bmp"};
-
-const char *const Sounds[] = {
-    "intro.wav",       "moo.wav",      "moo_big.wav",    "moo3.wav",         "moo3_big.wav",
-    "crushcan.wav",    "sonar.wav",    "splash.wav",     "powerdown.wav",    "powerup.wav",
-    "headbutt2.wav",   "yay.wav",      "MorningLQ.wav",  "gate_jingle.wav",  "syringebreak2.wav",
-    "outofwater2.wav", "syringe.wav",  "pickup.wav",     "gate_open.wav",    "gate_close.wav",
-    "StartRound.wav",  "cow_full.wav", "hay_stolen.wav", "headbutt_hit.wav", "win.wav",
-    "Slowdown.wav"};
-
-bool isLoop(const std::string &name) {
-    return name == "intro.wav" || name == "sonar.wav" || name == "MorningLQ.wav";
+// Every sound of the catalogue, and whether its source loops.
+struct CatalogueSound {
+    std::string file; // relative to the data folder
+    bool loops;
+};
+std::vector<CatalogueSound> catalogueSounds() {
+    std::vector<CatalogueSound> sounds;
+    for (int i = 0; i < SoundCount; i++)
+        sounds.push_back({soundFile(static_cast<Sound>(i)), soundLoops(static_cast<Sound>(i))});
+    return sounds;
 }
 
 bool isPowerOfTwoIn64To256(int n) {
@@ -66,11 +44,12 @@ bool isPowerOfTwoIn64To256(int n) {
 const int PeakLimit = 29204; // -1 dBFS of 16-bit full scale (32767 * 10^(-1/20))
 
 TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
-    for (const char *name : Pictures) {
+    for (const TextureEntry &entry : TextureCatalogue) {
+        const std::string name = entry.file;
         SCOPED_TRACE(name);
         BmpFile bmp = readBmp(dataDir() + "/" + name);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
-        if (std::string(name) == "splashscreen.bmp") {
+        if (name == "splashscreen.bmp") {
             EXPECT_GE(bmp.width, 640);
             EXPECT_GE(bmp.height, 480);
         } else {
@@ -81,9 +60,9 @@ TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
 }
 
 TEST(AssetPictures, TheGamesLoaderReadsEveryPictureWithTheSamePixels) {
-    for (const char *name : Pictures) {
-        SCOPED_TRACE(name);
-        std::string path = dataDir() + "/" + name;
+    for (const TextureEntry &entry : TextureCatalogue) {
+        SCOPED_TRACE(entry.file);
+        std::string path = dataDir() + "/" + entry.file;
         BmpFile bmp = readBmp(path);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
         ImageRecord *image = loadBmpImage(path.c_str());
@@ -160,9 +139,9 @@ TEST(AssetFont, ArialIsATrueTypeFont) {
 
 TEST(AssetSounds, EveryCatalogueFileIs16BitMonoPcmThatAlutReads) {
     ASSERT_EQ(alutInit(nullptr, nullptr), AL_TRUE) << alutGetErrorString(alutGetError());
-    for (const char *name : Sounds) {
-        SCOPED_TRACE(name);
-        std::string path = dataDir() + "/sounds/" + name;
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        SCOPED_TRACE(sound.file);
+        std::string path = dataDir() + "/" + sound.file;
         WavFile wav = readWav(path);
         ASSERT_TRUE(wav.valid) << wav.problem;
         EXPECT_EQ(wav.format, 1); // PCM
@@ -191,9 +170,9 @@ int peakOf(const WavFile &wav) {
 }
 
 TEST(AssetSounds, PeaksAreNormalisedAtOrUnderOneDecibelBelowFullScale) {
-    for (const char *name : Sounds) {
-        SCOPED_TRACE(name);
-        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        SCOPED_TRACE(sound.file);
+        WavFile wav = readWav(dataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
         int peak = peakOf(wav);
         EXPECT_LE(peak, PeakLimit);
@@ -202,11 +181,11 @@ TEST(AssetSounds, PeaksAreNormalisedAtOrUnderOneDecibelBelowFullScale) {
 }
 
 TEST(AssetSounds, LoopsJoinWithoutAJumpAtTheSeam) {
-    for (const char *name : Sounds) {
-        if (!isLoop(name))
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        if (!sound.loops)
             continue;
-        SCOPED_TRACE(name);
-        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+        SCOPED_TRACE(sound.file);
+        WavFile wav = readWav(dataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
         const auto &s = wav.samples;
         const size_t n = s.size();
@@ -228,11 +207,11 @@ TEST(AssetSounds, LoopsJoinWithoutAJumpAtTheSeam) {
 
 TEST(AssetSounds, OneShotsAreShortAndStartAndEndInSilence) {
     int underTwoSeconds = 0, oneShots = 0;
-    for (const char *name : Sounds) {
-        SCOPED_TRACE(name);
-        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        SCOPED_TRACE(sound.file);
+        WavFile wav = readWav(dataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
-        if (isLoop(name)) {
+        if (sound.loops) {
             EXPECT_GE(wav.seconds(), 1.0);
             continue;
         }
@@ -243,7 +222,7 @@ TEST(AssetSounds, OneShotsAreShortAndStartAndEndInSilence) {
         EXPECT_LT(std::abs(wav.samples.front()), 300);
         EXPECT_LT(std::abs(wav.samples.back()), 300);
     }
-    EXPECT_EQ(oneShots, 23);
+    EXPECT_EQ(oneShots, SoundCount - 3);
     EXPECT_GE(underTwoSeconds, 20);
 }
 
@@ -268,7 +247,14 @@ TEST(AssetGenerator, WritesTheSameBytesOnEveryRunAndMatchesTheDataFolder) {
     relativeFiles(base / "a", filesA);
     relativeFiles(base / "b", filesB);
     ASSERT_EQ(filesA, filesB);
-    EXPECT_EQ(filesA.size(), 49u); // 22 textures, the splash and 26 sounds
+    // the textures, the splash among them, and the sounds: nothing more, nothing less
+    std::vector<std::string> catalogue;
+    for (const TextureEntry &entry : TextureCatalogue)
+        catalogue.push_back(entry.file);
+    for (const CatalogueSound &sound : catalogueSounds())
+        catalogue.push_back(sound.file);
+    std::sort(catalogue.begin(), catalogue.end());
+    EXPECT_EQ(filesA, catalogue);
     for (const std::string &f : filesA) {
         SCOPED_TRACE(f);
         std::vector<unsigned char> a = readFile((base / "a" / f).string());

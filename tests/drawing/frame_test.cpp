@@ -5,7 +5,7 @@
 #include "test_map.h"
 #include "hud/fonts.h"
 #include "hud/hud.h"
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "input/keys.h"
