@@ -7,7 +7,7 @@
 #include "rules/cow.h"
 #include "rules/handlers.h"
 #include "input/keys.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 
 #include <GL/gl.h>
 
@@ -123,12 +123,24 @@ void drawPlayPanel(const Cow *cow) {
 
 } // namespace
 
-void drawHud(Cow *cow) {
+namespace {
+
+HudPanel panelOf(const Cow *cow) {
     const bool rivalWon = cow->other && cow->other->won;
-    switch (chooseHudPanel(hudIntroCounter, isKeyDown(cow->keyControls), cow->won, rivalWon)) {
+    return chooseHudPanel(hudIntroCounter, isKeyDown(cow->keyControls), cow->won, rivalWon);
+}
+
+} // namespace
+
+void advanceHudIntro(const Cow *cow) {
+    if (panelOf(cow) == HudPanel::Introduction)
+        hudIntroCounter++;
+}
+
+void drawHud(Cow *cow) {
+    switch (panelOf(cow)) {
     case HudPanel::Introduction:
         drawIntroPanel(cow);
-        hudIntroCounter++;
         break;
     case HudPanel::Controls:
         drawControlsAndMap(cow);

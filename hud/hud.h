@@ -4,6 +4,8 @@
 struct Cow;
 
 extern int hudIntroCounter; // HUD passes that showed the introduction; 0 at each new game
+// The frame code, after each HUD pass: count the pass if it showed the introduction.
+void advanceHudIntro(const Cow *cow);
 
 // Build the font set over `fileName`; writes the failure to stderr and exits with status 1.
 void createFonts(const char *fileName);

@@ -16,7 +16,7 @@ void drawGateOfCow1(int column, int row);
 void drawGateOfCow2(int column, int row);
 void drawStrayObject(int column, int row);
 void drawNothing(int column, int row);
-void drawHomeBeacon(int column, int row);
+void drawHomeBeacon(double height); // at the corner of a home cell; as tall as the camera is far
 // items
 void drawHayBale(int column, int row);
 void drawGrowPill(int column, int row);

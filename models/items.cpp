@@ -3,7 +3,7 @@
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "models/primitives.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 
 #include <GL/gl.h>
 #include <initializer_list>

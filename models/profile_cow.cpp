@@ -399,7 +399,6 @@ void profileCowModel() {
 
 void drawProfileCow(int, int) {
     glDisable(GL_CULL_FACE);
-    followGround(cow1);
     glPushMatrix();
     glTranslated(cow1->x, cow1->y, cow1->z);
     glRotated(90, 1, 0, 0); // model +y becomes world up

@@ -222,7 +222,6 @@ void quadricCowModel() {
 }
 
 void drawQuadricCow(int, int) {
-    followGround(cow2);
     glPushMatrix();
     glTranslated(cow2->x, cow2->y, cow2->z);
     glRotated(90, 1, 0, 0);

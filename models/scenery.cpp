@@ -6,7 +6,6 @@
 #include "models/neighbours.h"
 #include "models/primitives.h"
 #include "rules/cow.h"
-#include "shell/camera.h"
 
 #include <GL/gl.h>
 #include <initializer_list>
@@ -301,13 +300,13 @@ void drawStrayObject(int, int) {
 
 void drawNothing(int, int) {}
 
-void drawHomeBeacon(int, int) {
+void drawHomeBeacon(double height) {
     glPushMatrix();
     glColor4f(0.6f, 0.6f, 1, 0.2f);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
-    texturedCylinder(2, 1, cameraDistance, 20, 1);
+    texturedCylinder(2, 1, height, 20, 1);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
     glPopMatrix();

@@ -17,6 +17,8 @@ Cow *createCow(char kind, int column, int row) {
     cow->stamina = 100;
     cow->stepClearance = 0.3f;
     cow->tile = TileGrid[column][row];
+    cow->homeCol = column; // the cell a cow starts on is its home
+    cow->homeRow = row;
     cow->maxSpeed = 0.5f;
     cow->jumpAmplitude = 2.0f;
     cow->dirY = 0;

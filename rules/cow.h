@@ -20,9 +20,9 @@ struct Cow : WorldObject {
     bool inWater;               // splashed into water, not yet back on grass or dirt
     bool leftWater;             // just moved from a water tile onto another tile
     int keyUp, keyDown, keyLeft, keyRight, keyJump, keyButt, keyControls; // virtual-key codes
-    Sound mooSource;     // normal-size jump moo
-    float maxSpeed;      // walking speed limit
-    float jumpAmplitude; // peak height of a jump
+    Sound mooSource;                                                      // normal-size jump moo
+    float maxSpeed;                                                       // walking speed limit
+    float jumpAmplitude;                                                  // peak height of a jump
     float stepClearance; // height added to the feet in the contact test
     float stamina;       // head-butt energy; above 100 only while big
     bool big;            // took a grow pill
@@ -52,11 +52,12 @@ constexpr float Cow2NormalScale = 0.12f, Cow2BigScale = 0.2f;
 // The drawing scale of `cow` (cow1 or cow2).
 float &modelScaleOf(const Cow *cow);
 
-// Make the cow for map character '1' or '2' at (column, row) with its defaults.
+// Make the cow for map character '1' or '2' at (column, row), its home, with its defaults.
 Cow *createCow(char kind, int column, int row);
 
 // One rules update of `cow` (the seventeen steps, in order).
 void updateCow(Cow *cow);
 
-// Place the cow's base height on the ground under it (or on its jump); the drawing calls it.
+// Place the cow's base height on the ground under it (or on its jump); the play tick calls it
+// after both updates.
 void followGround(Cow *cow);

@@ -3,9 +3,10 @@
 #include "shell/camera.h"
 #include "hud/hud.h"
 #include "rules/cow.h"
+#include "rules/play_tick.h"
 #include "shell/game.h"
 #include "input/keys.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 #include "world/grids.h"
 
 #include <GL/gl.h>
@@ -53,6 +54,7 @@ void drawHalf(Cow *cow, const HalfViewport &viewport) {
     glLoadIdentity();
     glDisable(GL_CULL_FACE);
     drawHud(cow);
+    advanceHudIntro(cow);
     glEnable(GL_CULL_FACE);
     phaseDone(DrawPhase::Hud);
     if (!showWorld)
@@ -65,8 +67,9 @@ void drawHalf(Cow *cow, const HalfViewport &viewport) {
     drawTerrainPass(cow);
     phaseDone(DrawPhase::Terrain);
     drawObjectPass(cow);
+    advanceSpinAngles();
     phaseDone(DrawPhase::Objects);
-    drawHomeBeacons();
+    drawHomeBeacons(cameraDistance);
     glFrontFace(GL_CCW);
     phaseDone(DrawPhase::Beacons);
 }
@@ -146,8 +149,7 @@ void mirrorWorld() {
 }
 
 void playFrame() {
-    updateCow(cow1);
-    updateCow(cow2);
+    stepPlayTick();
     phaseDone(DrawPhase::Update);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawHalf(cow1, rightHalf(windowWidth, windowHeight));

@@ -4,10 +4,12 @@
 #include "audio/sound.h"
 #include "hud/hud.h"
 #include "images/textures.h"
+#include "models/kind_models.h"
+#include "rules/kind_rules.h"
 #include "shell/camera.h"
 #include "shell/key_map.h"
 #include "shell/screen_flow.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 #include "world/grids.h"
 
 #include <GL/freeglut.h>
@@ -18,6 +20,8 @@ int windowWidth;
 int windowHeight;
 
 void initGame() {
+    bindRuleKinds();
+    bindModelKinds();
     loadSounds();
     createFonts("fonts/arial.ttf");
     setCameraDefaults();

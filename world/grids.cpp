@@ -1,6 +1,6 @@
 // grids.cpp: the map loader, the world grids and their teardown.
 #include "world/grids.h"
-#include "rules/cow.h"
+#include "world/kinds.h"
 #include "world/markers.h"
 
 #include <cstdio>
@@ -208,24 +208,14 @@ void buildWorld(const ParsedMap &map) {
     }
     mapColumns = map.columns;
     mapRows = map.rows;
-    Cow **cows[2] = {&cow1, &cow2};
-    const int cowCells[2] = {map.cow1Cell, map.cow2Cell};
-    for (int i = 0; i < 2; i++) {
-        const MapCell &home = map.cells[cowCells[i]];
-        Cow *cow = createCow(i ? '2' : '1', home.column, home.row);
-        cow->homeCol = home.column;
-        cow->homeRow = home.row;
-        *cows[i] = cow;
-    }
+    const MapCell &home1 = map.cells[map.cow1Cell], &home2 = map.cells[map.cow2Cell];
+    cowMaker().make(home1.column, home1.row, home2.column, home2.row);
 
     // placement pass, column by column
     for (int c = 0; c < mapColumns; c++)
         for (int r = 0; r < mapRows; r++)
             if (ObjectGrid[c][r])
                 ObjectGrid[c][r]->placeHandler(c, r);
-
-    cow1->other = cow2;
-    cow2->other = cow1;
 }
 
 } // namespace
@@ -265,8 +255,7 @@ void freeWorld() {
             TileGrid[c][r] = nullptr;
         }
     releaseRemovedObjects();
-    delete cow1;
-    delete cow2;
+    cowMaker().free();
     cow1 = cow2 = nullptr;
     mapColumns = mapRows = 0;
 }

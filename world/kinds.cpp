@@ -1,11 +1,69 @@
-// kinds.cpp: the tile and object kind tables: one switch per map character.
-#include "world/grids.h"
+// kinds.cpp: the tile and object kind tables: one switch per map character for sizes and
+// textures, and the handlers bound to each character by the layers above.
+#include "world/kinds.h"
 #include "images/texture_slots.h"
-#include "models/draw_handlers.h"
-#include "rules/handlers.h"
+#include "world/grids.h"
 
 void noTouch(Cow *, int, int) {}
 void noPlace(int, int) {}
+void noDraw(int, int) {}
+
+namespace {
+
+constexpr int KindCount = 256; // one slot per byte
+
+// --- Process lifetime: bound once before the first map load ---
+struct ObjectHandlers {
+    DrawHandler draw = noDraw;
+    TouchHandler touch = noTouch;
+    PlaceHandler place = noPlace;
+};
+ObjectHandlers objectHandlers[KindCount];
+EnterHandler enterHandlers[KindCount];
+
+void makeNoCows(int, int, int, int) {}
+void freeNoCows() {}
+CowMaker boundCowMaker = {makeNoCows, freeNoCows};
+
+int slotOf(char kind) {
+    return static_cast<unsigned char>(kind);
+}
+
+EnterHandler enterHandlerOf(char kind) {
+    EnterHandler enter = enterHandlers[slotOf(kind)];
+    return enter ? enter : noTouch;
+}
+
+// Give `object` the handlers bound to `kind`.
+void takeHandlers(WorldObject *object, char kind) {
+    const ObjectHandlers &handlers = objectHandlers[slotOf(kind)];
+    object->drawHandler = handlers.draw;
+    object->touchHandler = handlers.touch;
+    object->placeHandler = handlers.place;
+}
+
+} // namespace
+
+void bindTileRules(char kind, EnterHandler enter) {
+    enterHandlers[slotOf(kind)] = enter;
+}
+
+void bindObjectRules(char kind, TouchHandler touch, PlaceHandler place) {
+    objectHandlers[slotOf(kind)].touch = touch;
+    objectHandlers[slotOf(kind)].place = place;
+}
+
+void bindObjectModel(char kind, DrawHandler draw) {
+    objectHandlers[slotOf(kind)].draw = draw;
+}
+
+void bindCowMaker(const CowMaker &maker) {
+    boundCowMaker = maker;
+}
+
+const CowMaker &cowMaker() {
+    return boundCowMaker;
+}
 
 Tile *createTile(char kind, int column, int row) {
     Tile *tile = new Tile;
@@ -18,12 +76,12 @@ Tile *createTile(char kind, int column, int row) {
     case '.': // dirt
         tile->texture = TileTextures[TileDirt];
         stand = 2, surface = 2;
-        tile->enterHandler = enterDirt;
+        tile->enterHandler = enterHandlerOf(kind);
         break;
     case '_': // grass
         tile->texture = TileTextures[TileGrass];
         stand = 3, surface = 3;
-        tile->enterHandler = enterGrass;
+        tile->enterHandler = enterHandlerOf(kind);
         break;
     case 'e': // low hill
         tile->texture = TileTextures[TileGrass];
@@ -38,7 +96,7 @@ Tile *createTile(char kind, int column, int row) {
     case '~': // water: drawn at 0.3, stood in at -0.6
         tile->texture = TileTextures[TileWater];
         stand = -2, surface = 1;
-        tile->enterHandler = enterWater;
+        tile->enterHandler = enterHandlerOf(kind);
         break;
     default: // wall block
         tile->texture = TileTextures[TileWall];
@@ -58,102 +116,64 @@ void initObject(WorldObject *object, char kind, int column, int row) {
     object->z = TileGrid[column][row]->standHeight;
     object->halfWidth = 1.0f;
     object->hitsLeft = 0;
-    object->placeHandler = noPlace;
+    takeHandlers(object, kind);
 
     switch (kind) {
     case '!': // syringe
-        object->drawHandler = drawSyringeItem;
-        object->touchHandler = pickUpSyringe;
         object->height = 1.0f;
         break;
     case '#': // fence
-        object->drawHandler = drawFence;
-        object->touchHandler = blockCow;
         object->height = 1.0f;
         break;
     case '*': // hay bale
-        object->drawHandler = drawHayBale;
-        object->touchHandler = pickUpHay;
         object->height = 1.0f;
         break;
     case '+': // grow pill
-        object->drawHandler = drawGrowPill;
-        object->touchHandler = takeGrowPill;
         object->height = 1.0f;
         break;
     case '/': // gate of cow 2
-        object->drawHandler = drawGateOfCow2;
-        object->touchHandler = touchGateOfCow2;
         object->height = 100.0f;
         object->hitsLeft = GateHits;
         break;
     case '\\': // gate of cow 1
-        object->drawHandler = drawGateOfCow1;
-        object->touchHandler = touchGateOfCow1;
         object->height = 100.0f;
         object->hitsLeft = GateHits;
         break;
     case '1': // cow 1
-        object->drawHandler = drawProfileCow;
-        object->touchHandler = touchCow;
         object->height = 1.0f;
         break;
     case '2': // cow 2
-        object->drawHandler = drawQuadricCow;
-        object->touchHandler = touchCow;
         object->height = 1.0f;
         break;
     case '@': // snail pill
-        object->drawHandler = drawSnailPill;
-        object->touchHandler = removeTouched;
         object->height = 1.0f;
         break;
     case 'B': // barn
-        object->drawHandler = drawBarn;
-        object->touchHandler = noTouch;
-        object->placeHandler = placeBarnMarkers;
         object->height = 10.0f;
         break;
     case 'F': // tall fence
-        object->drawHandler = drawTallFence;
-        object->touchHandler = blockCow;
         object->height = 100.0f;
         break;
     case 'I': // silo
-        object->drawHandler = drawSilo;
-        object->touchHandler = noTouch;
-        object->placeHandler = placeSiloMarkers;
         object->height = 1.0f;
         break;
     case 'T': // tree
-        object->drawHandler = drawTree;
-        object->touchHandler = blockCow;
         object->height = 100.0f;
         break;
     case 'Y': // head pill
-        object->drawHandler = drawHeadPill;
-        object->touchHandler = takeHeadPill;
         object->height = 1.0f;
         break;
     case 'o': // rock
-        object->drawHandler = drawRock;
-        object->touchHandler = blockCow;
         object->height = 1.0f;
         break;
     case 's': // solid marker
-        object->drawHandler = drawNothing;
-        object->touchHandler = blockCow;
         object->height = 20.0f;
         break;
     case 'x': // ring marker
-        object->drawHandler = drawNothing;
-        object->touchHandler = blockCow;
-        object->placeHandler = placeRingMarkers;
         object->height = 20.0f;
         break;
     default: // stray object
-        object->drawHandler = drawStrayObject;
-        object->touchHandler = noTouch;
+        takeHandlers(object, StrayObjectKind);
         object->height = 0.0f;
         break;
     }

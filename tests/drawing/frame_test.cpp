@@ -5,6 +5,7 @@
 #include "test_map.h"
 #include "hud/fonts.h"
 #include "hud/hud.h"
+#include "models/draw_passes.h"
 #include "images/texture_slots.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
@@ -131,8 +132,16 @@ TEST_F(PlayFrame, BothCowsAreDrawnInBothHalvesThroughTheirOwnCamera) {
 }
 
 TEST_F(PlayFrame, HoldingAControlsKeyBlanksOnlyThatHalfsWorld) {
+    float spin = spinAngle, itemSpin = itemSpinAngle;
+    playFrame(); // both halves show the world: the items turn a degree in each
+    EXPECT_FLOAT_EQ(spinAngle, spin + 2);
+    EXPECT_FLOAT_EQ(itemSpinAngle, itemSpin + 2);
+    cowDraws.clear();
+
     setKeyDown(VK_F12, true); // cow 1, the right half
+    spin = spinAngle;
     playFrame();
+    EXPECT_FLOAT_EQ(spinAngle, spin + 1);
     saveScreenshot("/tmp/pasturon-drawing-controls.png");
     EXPECT_EQ(terrainIn(402, 800), 0);
     EXPECT_GT(terrainIn(0, 398), 398 * 200);

@@ -5,7 +5,7 @@
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "input/keys.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 #include "world/grids.h"
 
 #include <gtest/gtest.h>

@@ -59,6 +59,7 @@ void hudPass(Cow *cow) {
     glLoadIdentity();
     glDisable(GL_CULL_FACE);
     drawHud(cow);
+    advanceHudIntro(cow);
     glEnable(GL_CULL_FACE);
 }
 

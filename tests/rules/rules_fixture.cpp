@@ -1,12 +1,11 @@
-// rules_fixture.cpp: map files written per test, the hooks that record sounds and removals.
+// rules_fixture.cpp: a map per test, the hooks that record sounds and removals.
 #include "tests/rules/rules_fixture.h"
 #include "audio/sound.h"
 #include "rules/console.h"
+#include "test_map.h"
+#include "rules/play_tick.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -50,18 +49,7 @@ void RulesTest::TearDown() {
 }
 
 void RulesTest::load(const std::vector<std::string> &lines) {
-    char path[] = "/tmp/pasturon-rules-XXXXXX";
-    int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    {
-        std::ofstream file(path, std::ios::binary);
-        for (const std::string &line : lines)
-            file << line << '\n';
-    }
-    bool loaded = loadMap(path);
-    std::remove(path);
-    ASSERT_TRUE(loaded);
+    ASSERT_TRUE(loadTestMap(lines));
     clearRecord();
 }
 
@@ -72,10 +60,7 @@ void RulesTest::hold(std::initializer_list<int> keys) {
 }
 
 void RulesTest::frame() {
-    updateCow(cow1);
-    updateCow(cow2);
-    followGround(cow1);
-    followGround(cow2);
+    stepPlayTick();
 }
 
 void RulesTest::frames(int count) {

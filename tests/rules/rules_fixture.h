@@ -20,7 +20,7 @@ class RulesTest : public ::testing::Test {
     void load(const std::vector<std::string> &lines);
     // Hold exactly these keys from now on.
     void hold(std::initializer_list<int> keys);
-    // One play frame: both cows' updates, then the ground following of the drawing.
+    // One play frame's rules: the play tick.
     void frame();
     void frames(int count);
     // The sound actions, removed cells and console text recorded since the last clear.

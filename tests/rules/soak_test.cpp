@@ -2,6 +2,7 @@
 // map; after every frame both cows stand on tiled cells inside the map, loads stay 0..10 and
 // facings are whole turn steps.
 #include "tests/rules/rules_fixture.h"
+#include "rules/play_tick.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -57,13 +58,7 @@ void soak(unsigned seed) {
                 heldFor[k] = 1 + static_cast<int>(random() % 40);
                 setKeyDown(PlayerKeys[k], random() % 3 == 0);
             }
-        updateCow(cow1);
-        updateCow(cow2);
-        for (const Cow *half : {cow1, cow2})
-            if (!isKeyDown(half->keyControls)) {
-                followGround(cow1);
-                followGround(cow2);
-            }
+        stepPlayTick();
         for (const Cow *cow : {cow1, cow2}) {
             ASSERT_TRUE(onTheMap(cow)) << "frame " << frame << " at " << cow->x << ", " << cow->y;
             ASSERT_GE(cow->carriedHay, 0) << "frame " << frame;

@@ -1,5 +1,5 @@
-// kinds_test.cpp: the tile and object kind tables: heights, handlers and the fallbacks.
-#include "models/draw_handlers.h"
+// kinds_test.cpp: the tile and object kind tables: heights, the rules' handlers and the
+// fallbacks.
 #include "rules/handlers.h"
 #include "world/grids.h"
 
@@ -58,30 +58,21 @@ TEST(TileKinds, EveryOtherByteIsAWallBlock) {
 
 struct ObjectKind {
     char character;
-    DrawHandler draw;
     TouchHandler touch;
     PlaceHandler place;
     float height;
 };
 
 const ObjectKind ObjectKinds[] = {
-    {'!', drawSyringeItem, pickUpSyringe, noPlace, 1.0f},
-    {'#', drawFence, blockCow, noPlace, 1.0f},
-    {'*', drawHayBale, pickUpHay, noPlace, 1.0f},
-    {'+', drawGrowPill, takeGrowPill, noPlace, 1.0f},
-    {'/', drawGateOfCow2, touchGateOfCow2, noPlace, 100.0f},
-    {'\\', drawGateOfCow1, touchGateOfCow1, noPlace, 100.0f},
-    {'1', drawProfileCow, touchCow, noPlace, 1.0f},
-    {'2', drawQuadricCow, touchCow, noPlace, 1.0f},
-    {'@', drawSnailPill, removeTouched, noPlace, 1.0f},
-    {'B', drawBarn, noTouch, placeBarnMarkers, 10.0f},
-    {'F', drawTallFence, blockCow, noPlace, 100.0f},
-    {'I', drawSilo, noTouch, placeSiloMarkers, 1.0f},
-    {'T', drawTree, blockCow, noPlace, 100.0f},
-    {'Y', drawHeadPill, takeHeadPill, noPlace, 1.0f},
-    {'o', drawRock, blockCow, noPlace, 1.0f},
-    {'s', drawNothing, blockCow, noPlace, 20.0f},
-    {'x', drawNothing, blockCow, placeRingMarkers, 20.0f},
+    {'!', pickUpSyringe, noPlace, 1.0f},      {'#', blockCow, noPlace, 1.0f},
+    {'*', pickUpHay, noPlace, 1.0f},          {'+', takeGrowPill, noPlace, 1.0f},
+    {'/', touchGateOfCow2, noPlace, 100.0f},  {'\\', touchGateOfCow1, noPlace, 100.0f},
+    {'1', touchCow, noPlace, 1.0f},           {'2', touchCow, noPlace, 1.0f},
+    {'@', removeTouched, noPlace, 1.0f},      {'B', noTouch, placeBarnMarkers, 10.0f},
+    {'F', blockCow, noPlace, 100.0f},         {'I', noTouch, placeSiloMarkers, 1.0f},
+    {'T', blockCow, noPlace, 100.0f},         {'Y', takeHeadPill, noPlace, 1.0f},
+    {'o', blockCow, noPlace, 1.0f},           {'s', blockCow, noPlace, 20.0f},
+    {'x', blockCow, placeRingMarkers, 20.0f},
 };
 
 // Objects are created on a tile of the grid; the fixture owns that tile.
@@ -101,7 +92,6 @@ TEST_F(ObjectKinds_, EachKindHasItsHandlersAndSize) {
         SCOPED_TRACE(std::string("object ") + kind.character);
         std::unique_ptr<WorldObject> object = createOn('_', kind.character);
         EXPECT_EQ(object->kind, kind.character);
-        EXPECT_EQ(object->drawHandler, kind.draw);
         EXPECT_EQ(object->touchHandler, kind.touch);
         EXPECT_EQ(object->placeHandler, kind.place);
         EXPECT_EQ(object->height, kind.height);
@@ -119,7 +109,6 @@ TEST_F(ObjectKinds_, OtherBytesAreStrayObjectsThatCannotStopACow) {
     for (char c : {'a', 'Z', '?', '$', '\n', '\0', static_cast<char>(200)}) {
         std::unique_ptr<WorldObject> object = createOn('_', c);
         EXPECT_EQ(object->kind, c);
-        EXPECT_EQ(object->drawHandler, drawStrayObject);
         EXPECT_EQ(object->touchHandler, noTouch);
         EXPECT_EQ(object->placeHandler, noPlace);
         EXPECT_EQ(object->height, 0.0f);

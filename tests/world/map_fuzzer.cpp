@@ -1,6 +1,7 @@
 // map_fuzzer.cpp: the map loader against arbitrary bytes. Every accepted map must build a
 // world the game can rely on, every teardown must leave the grids empty, and nothing may
 // read or write outside the grids or leak (the sanitizers watch).
+#include "rules/kind_rules.h"
 #include "tests/world/map_text.h"
 #include "world/grids.h"
 
@@ -13,6 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     // refusals are expected by the thousand: keep them out of the fuzzer's log (the fuzzer
     // and the sanitizers report through their own handle on standard error)
     stderr = std::fopen("/dev/null", "w");
+    bindRuleKinds(); // the cows, as every program that loads a map makes them
     return 0;
 }
 

@@ -1,38 +1,7 @@
-// map_text.cpp: inline test maps through the loader, and the world's consistency check.
+// map_text.cpp: the world's consistency check.
 #include "tests/world/map_text.h"
 #include "rules/cow.h"
 #include "world/grids.h"
-
-#include <cstdio>
-#include <unistd.h>
-
-bool loadMapText(const std::string &text) {
-    // a file in memory; an empty one (which memory streams do not take) on disk
-    FILE *file =
-        text.empty() ? std::tmpfile() : fmemopen(const_cast<char *>(text.data()), text.size(), "r");
-    if (!file)
-        return false;
-    bool loaded = loadMapFrom(file, "test.map");
-    std::fclose(file);
-    return loaded;
-}
-
-bool loadMapTextCapturing(const std::string &text, std::string *errors) {
-    std::fflush(stderr);
-    FILE *capture = std::tmpfile();
-    int saved = dup(fileno(stderr));
-    dup2(fileno(capture), fileno(stderr));
-    bool loaded = loadMapText(text);
-    std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    close(saved);
-    errors->clear();
-    std::rewind(capture);
-    for (int c; (c = std::fgetc(capture)) != EOF;)
-        errors->push_back(static_cast<char>(c));
-    std::fclose(capture);
-    return loaded;
-}
 
 bool worldIsConsistent() {
     if (mapColumns < 0 || mapRows < 0 || mapColumns > GridSize || mapRows > GridSize)

@@ -7,7 +7,7 @@
 #include "shell/game.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 #include "world/grids.h"
 
 #include <GL/gl.h>

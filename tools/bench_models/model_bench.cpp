@@ -9,7 +9,7 @@
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "shell/game.h"
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 #include "world/grids.h"
 
 #include <GL/gl.h>

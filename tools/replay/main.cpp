@@ -3,6 +3,8 @@
 #include "audio/sound.h"
 #include "rules/console.h"
 #include "rules/cow.h"
+#include "rules/kind_rules.h"
+#include "rules/play_tick.h"
 #include "input/keys.h"
 #include "tools/replay/script.h"
 #include "tools/replay/trace.h"
@@ -54,16 +56,6 @@ int fail(const std::string &message) {
     return ExitBadInput;
 }
 
-// The ground following that drawing performs: each half whose world view is shown (its
-// player's controls key up) places both cows.
-void followGroundAsDrawn() {
-    for (const Cow *half : {cow1, cow2})
-        if (!isKeyDown(half->keyControls)) {
-            followGround(cow1);
-            followGround(cow2);
-        }
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -78,6 +70,7 @@ int main(int argc, char **argv) {
     std::string error;
     if (!parseScript(scriptText, steps, error))
         return fail(std::string(argv[2]) + ", " + error);
+    bindRuleKinds();
     if (!loadMap(argv[1]))
         return ExitRefusedMap; // the loader wrote its one line
 
@@ -95,9 +88,7 @@ int main(int argc, char **argv) {
             releaseAllKeys();
             for (int code : step.keys)
                 setKeyDown(code, true);
-            updateCow(cow1);
-            updateCow(cow2);
-            followGroundAsDrawn();
+            stepPlayTick();
             appendTraceLine(out, ++frame, cow1, cow2, events);
             if (out.size() > (1 << 16)) {
                 std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,6 +1,6 @@
-// draw_objects.cpp: the object pass around a cow (with the item spin angles) and the two
-// home beacons.
-#include "world/draw_passes.h"
+// draw_objects.cpp: the object pass around a cow, the item spin angles and the two home
+// beacons.
+#include "models/draw_passes.h"
 #include "models/draw_handlers.h"
 #include "rules/cow.h"
 #include "world/grids.h"
@@ -12,15 +12,15 @@ float itemSpinAngle;
 
 namespace {
 
-constexpr float SpinStepDegrees = 1.0f; // per object pass
+constexpr float SpinStepDegrees = 1.0f; // per object pass drawn
 
 // The beacon on the corner of `cow`'s home cell, standing on that cell's tile.
-void drawHomeBeaconOf(const Cow *cow) {
+void drawHomeBeaconOf(const Cow *cow, double height) {
     const Tile *home = tileAt(cow->homeCol, cow->homeRow);
     glPushMatrix();
     glTranslatef(static_cast<float>(cow->homeCol), static_cast<float>(cow->homeRow),
                  home ? home->standHeight : 0.0f);
-    drawHomeBeacon(cow->homeCol, cow->homeRow);
+    drawHomeBeacon(height);
     glPopMatrix();
 }
 
@@ -41,11 +41,14 @@ void drawObjectCell(int column, int row) {
 
 void drawObjectPass(const Cow *cow) {
     drawVisibleCells(cow, RowOrder::Ascending, drawObjectCell); // the barn roof blends
+}
+
+void advanceSpinAngles() {
     spinAngle += SpinStepDegrees;
     itemSpinAngle += SpinStepDegrees;
 }
 
-void drawHomeBeacons() {
-    drawHomeBeaconOf(cow1);
-    drawHomeBeaconOf(cow2);
+void drawHomeBeacons(double height) {
+    drawHomeBeaconOf(cow1, height);
+    drawHomeBeaconOf(cow2, height);
 }

@@ -1,6 +1,6 @@
 // draw_terrain.cpp: the cells drawn around a cow, and the terrain pass: every tile a textured
 // square at its own height with 45-degree skirts down to the ground toward lower neighbours.
-#include "world/draw_passes.h"
+#include "models/draw_passes.h"
 #include "rules/cow.h"
 #include "world/grids.h"
 

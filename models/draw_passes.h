@@ -5,9 +5,10 @@ struct Cow;
 struct Tile;
 struct WorldObject;
 
-// --- Process-wide item angles in degrees, advanced by the object pass ---
+// --- Process-wide item angles in degrees, advanced once per object pass drawn ---
 extern float spinAngle;     // hay bales
 extern float itemSpinAngle; // pills and syringes
+void advanceSpinAngles();   // the frame code, after each object pass
 
 // The cells drawn around a cow: rows [rowBegin, rowEnd), columns [columnBegin, columnEnd).
 struct VisibleWindow {
@@ -41,7 +42,7 @@ enum class RowOrder { Ascending, Descending };
 void drawVisibleCells(const Cow *cow, RowOrder order, void (*drawCell)(int column, int row));
 
 void drawTerrainPass(const Cow *cow); // tiles with their skirts around the cow
-void drawObjectPass(const Cow *cow);  // objects around the cow; advances the spin angles
-void drawHomeBeacons();               // a beacon on each cow's home cell
+void drawObjectPass(const Cow *cow);  // objects around the cow
+void drawHomeBeacons(double height);  // a beacon `height` tall on each cow's home cell
 void drawOverheadMap();               // the flat coloured plan (title, controls screen)
 void drawSplashImage();               // the splash picture filling the viewport
