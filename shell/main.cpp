@@ -1,11 +1,19 @@
-// main.cpp: the program entry: the window, start-up, the callbacks, the main loop.
+// main.cpp: the program entry: the options, the window, start-up, the callbacks, the main loop.
 #include "shell/game.h"
 #include "shell/key_map.h"
+#include "shell/options.h"
 
 #include <GL/freeglut.h>
 
 int main(int argc, char **argv) {
+    // the game's own options first, so that --help needs no display
+    int status = takeGameOptions(argc, argv);
+    if (status >= 0)
+        return status;
     glutInit(&argc, argv);
+    status = refuseLeftoverArguments(argc, argv);
+    if (status >= 0)
+        return status;
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);
     glutInitWindowPosition(-1, -1);

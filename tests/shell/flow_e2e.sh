@@ -1,10 +1,24 @@
 #!/usr/bin/env bash
 # flow_e2e.sh: the real game under Xvfb: it starts on the splash screen, SPACE / release /
 # SPACE reaches play, the sky shows between the two halves, frame-rate lines keep their
-# format, and ESC ends the process with status 1.
+# format, and ESC ends the process with status 1. Before that, the command line: --help needs
+# no display, a bad option or argument is one line on standard error and status 2.
 source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 
+# expect_refusal ARGS...: status 2, one line on standard error naming the argument, no window
+expect_refusal() {
+    local rc=0
+    "$PASTURON_BIN" "$@" >"$E2E_TMP/opt.out" 2>"$E2E_TMP/opt.err" || rc=$?
+    [ "$rc" = 2 ] || fail "pasturon $* ended with $rc, not 2"
+    [ "$(wc -l <"$E2E_TMP/opt.err")" = 1 ] || fail "pasturon $*: $(cat "$E2E_TMP/opt.err")"
+    grep -qF -- "'${!#}'" "$E2E_TMP/opt.err" || fail "pasturon $*: $(cat "$E2E_TMP/opt.err")"
+}
+DISPLAY= "$PASTURON_BIN" --help >"$E2E_TMP/help.txt" || fail "--help ended with $?"
+grep -q -- '--help' "$E2E_TMP/help.txt" || fail "--help does not list itself"
+DISPLAY= expect_refusal --no-such-option
+
 start_display 1024x768
+expect_refusal -display "$DISPLAY" stray
 start_game
 sleep 1.5
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up: $(cat "$GAME_ERR")"

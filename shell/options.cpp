@@ -1,0 +1,83 @@
+// options.cpp: the table of the game's options, reading them, and the help text.
+#include "shell/options.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int ExitBadOption = 2;
+constexpr int StartGame = -1;
+
+bool showHelp(const char *, std::string &) {
+    return true; // handled by takeGameOptions
+}
+
+// Every option of the game, in the order the help lists them.
+const GameOption Options[] = {
+    {"help", nullptr, "print this help and exit", showHelp},
+};
+
+const GameOption *findOption(const char *name) {
+    for (const GameOption &option : Options)
+        if (std::strcmp(option.name, name) == 0)
+            return &option;
+    return nullptr;
+}
+
+void printHelp() {
+    std::printf("usage: pasturon [OPTION]... [GLUT OPTION]...\n"
+                "Two cows, one keyboard: gather hay, bank it at home, the first bank above 59 "
+                "wins.\n\n");
+    for (const GameOption &option : Options) {
+        std::string left = std::string("--") + option.name;
+        if (option.value)
+            left += std::string(" ") + option.value;
+        std::printf("  %-24s %s\n", left.c_str(), option.help);
+    }
+    std::printf("\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
+                "Exit status: 1 when ESC ends the game, 0 after --help, 2 for a bad option.\n");
+}
+
+int refuse(const std::string &message) {
+    std::fprintf(stderr, "pasturon: %s (try --help)\n", message.c_str());
+    return ExitBadOption;
+}
+
+} // namespace
+
+int takeGameOptions(int &argc, char **argv) {
+    int kept = 1;
+    for (int i = 1; i < argc; i++) {
+        const char *arg = argv[i];
+        if (std::strncmp(arg, "--", 2) != 0) {
+            argv[kept++] = argv[i]; // GLUT's, or left over
+            continue;
+        }
+        const GameOption *option = findOption(arg + 2);
+        if (!option)
+            return refuse(std::string("unknown option '") + arg + "'");
+        if (option->take == showHelp) {
+            printHelp();
+            return 0;
+        }
+        const char *value = nullptr;
+        if (option->value) {
+            if (i + 1 >= argc)
+                return refuse(std::string("option '") + arg + "' needs " + option->value);
+            value = argv[++i];
+        }
+        std::string error;
+        if (!option->take(value, error))
+            return refuse(std::string("option '") + arg + "': " + error);
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return StartGame;
+}
+
+int refuseLeftoverArguments(int argc, char **argv) {
+    if (argc > 1)
+        return refuse(std::string("unknown argument '") + argv[1] + "'");
+    return StartGame;
+}
