@@ -10,9 +10,13 @@
 
 namespace {
 
-const double PeakDb = -1.5;    // dBFS: every file peaks here, safely under -1 dBFS...
-const double AmbientDb = -7.5; // ...but the ambience, a quiet bed under the whole round
-const double MaxRmsDb = -14;   // dBFS: dense sounds are turned down to about the others' level
+// The rules start several sounds in one update (a splash with the sonar; a head-butt's
+// whoosh, knock, injection, groan and breaking glass), all over the ambience: every file
+// keeps this much room under its solo level, so that no such group, mixed, reaches -1 dBFS.
+const double MixHeadroomDb = 8.5;
+const double PeakDb = -1.5 - MixHeadroomDb;    // dBFS: where every file peaks...
+const double AmbientDb = -7.5 - MixHeadroomDb; // ...but the ambience, a quiet bed under the round
+const double MaxRmsDb = -14 - MixHeadroomDb; // dBFS: dense sounds turned down to the others' level
 
 // Vowels as three formants (Hz, bandwidth Hz, gain).
 const Vowel Hum{{{250, 90, 1.0}, {1000, 200, 0.04}, {2400, 300, 0.01}}}; // closed lips: "mm"
