@@ -1,61 +1,68 @@
-// sound.cpp: sound names and the start / resume / stop layer, the only OpenAL calls after
-// start-up. Without an audio device every call still reaches the hook but plays nothing.
+// sound.cpp: the catalogue's names and files, and the start / resume / stop layer that hands
+// each action to the hook and to the sound device's back end, if there is one.
 #include "audio/sound.h"
-#include "audio/device.h"
-#include "audio/sources.h"
 
 void (*soundActionHook)(SoundAction action, Sound sound);
 
-const char *soundName(Sound sound) {
-    static const char *const names[SoundCount] = {"SplashScreen",
-                                                  "Cow1Jump",
-                                                  "Cow1BigJump",
-                                                  "Cow2JumpSoundSource",
-                                                  "Cow2BigJump",
-                                                  "CowChewSoundSource",
-                                                  "CowSonarSoundSource",
-                                                  "CowSplashSoundSource",
-                                                  "CowShrinkSoundSource",
-                                                  "CowGrowSoundSource",
-                                                  "CowHBSoundSource",
-                                                  "HayYAYSoundSource",
-                                                  "Ambient",
-                                                  "ChainJingle",
-                                                  "SyringeBreak",
-                                                  "GetOutoftheWater",
-                                                  "InjectSyringe",
-                                                  "SyringePickup",
-                                                  "OpenGate",
-                                                  "CloseGate",
-                                                  "GameStart",
-                                                  "CowFull",
-                                                  "HayStolen",
-                                                  "Hit",
-                                                  "GameWon",
-                                                  "Slowdown"};
+namespace {
+
+// The catalogue's columns that need no device.
+struct SoundRow {
+    const char *name;
+    const char *file;
+    bool loops;
+};
+constexpr SoundRow SoundRows[] = {
+#define PASTURON_SOUND_ROW(id, file, loops, buffer, failure) {#id, file, loops},
+    PASTURON_SOUNDS(PASTURON_SOUND_ROW)
+#undef PASTURON_SOUND_ROW
+};
+static_assert(sizeof SoundRows / sizeof SoundRows[0] == SoundCount, "one row per Sound");
+
+const SoundBackend *backend; // process lifetime: set once the audio device is open
+
+const SoundRow *rowOf(Sound sound) {
     int i = static_cast<int>(sound);
-    return i >= 0 && i < SoundCount ? names[i] : "";
+    return i >= 0 && i < SoundCount ? &SoundRows[i] : nullptr;
+}
+
+// Tell the hook, then the device.
+void act(SoundAction action, Sound sound, void (*SoundBackend::*call)(Sound)) {
+    if (soundActionHook)
+        soundActionHook(action, sound);
+    if (backend)
+        (backend->*call)(sound);
+}
+
+} // namespace
+
+const char *soundName(Sound sound) {
+    const SoundRow *row = rowOf(sound);
+    return row ? row->name : "";
+}
+
+const char *soundFile(Sound sound) {
+    const SoundRow *row = rowOf(sound);
+    return row ? row->file : "";
+}
+
+bool soundLoops(Sound sound) {
+    const SoundRow *row = rowOf(sound);
+    return row && row->loops;
 }
 
 void startSound(Sound sound) {
-    if (soundActionHook)
-        soundActionHook(SoundAction::Play, sound);
-    if (audioDeviceOpen())
-        alSourcePlay(soundSource(sound));
+    act(SoundAction::Play, sound, &SoundBackend::play);
 }
 
 void resumeSound(Sound sound) {
-    if (soundActionHook)
-        soundActionHook(SoundAction::Resume, sound);
-    if (audioDeviceOpen()) {
-        alSourcePause(soundSource(sound));
-        alSourcePlay(soundSource(sound));
-    }
+    act(SoundAction::Resume, sound, &SoundBackend::resume);
 }
 
 void stopSound(Sound sound) {
-    if (soundActionHook)
-        soundActionHook(SoundAction::Stop, sound);
-    if (audioDeviceOpen())
-        alSourceStop(soundSource(sound));
+    act(SoundAction::Stop, sound, &SoundBackend::stop);
+}
+
+void setSoundBackend(const SoundBackend *newBackend) {
+    backend = newBackend;
 }

@@ -3,41 +3,24 @@
 // the audio device and run headless.
 #pragma once
 
-// Catalogue entries in load order.
+#include "audio/sound_list.h"
+
+// Catalogue entries in load order (audio/sound_list.h).
 enum class Sound {
-    SplashScreen,         // intro.wav, loops
-    Cow1Jump,             // moo.wav
-    Cow1BigJump,          // moo_big.wav
-    Cow2JumpSoundSource,  // moo3.wav
-    Cow2BigJump,          // moo3_big.wav
-    CowChewSoundSource,   // crushcan.wav
-    CowSonarSoundSource,  // sonar.wav, loops
-    CowSplashSoundSource, // splash.wav
-    CowShrinkSoundSource, // powerdown.wav
-    CowGrowSoundSource,   // powerup.wav
-    CowHBSoundSource,     // headbutt2.wav
-    HayYAYSoundSource,    // yay.wav
-    Ambient,              // MorningLQ.wav, loops
-    ChainJingle,          // gate_jingle.wav
-    SyringeBreak,         // syringebreak2.wav
-    GetOutoftheWater,     // outofwater2.wav
-    InjectSyringe,        // syringe.wav
-    SyringePickup,        // pickup.wav
-    OpenGate,             // gate_open.wav
-    CloseGate,            // gate_close.wav
-    GameStart,            // StartRound.wav
-    CowFull,              // cow_full.wav
-    HayStolen,            // hay_stolen.wav
-    Hit,                  // headbutt_hit.wav
-    GameWon,              // win.wav
-    Slowdown,             // Slowdown.wav
-    Count
+#define PASTURON_SOUND_ENUM(id, file, loops, buffer, failure) id,
+    PASTURON_SOUNDS(PASTURON_SOUND_ENUM)
+#undef PASTURON_SOUND_ENUM
+        Count
 };
 
 constexpr int SoundCount = static_cast<int>(Sound::Count);
 
-// The catalogue identifier of a sound, e.g. "CowHBSoundSource".
+// The catalogue identifier of a sound, e.g. "CowHBSoundSource" ("" outside the catalogue).
 const char *soundName(Sound sound);
+// The sound's file relative to the data folder, e.g. "sounds/headbutt2.wav" ("" outside).
+const char *soundFile(Sound sound);
+// True for the sounds whose sources loop (the splash music, the sonar, the ambience).
+bool soundLoops(Sound sound);
 
 enum class SoundAction { Play, Resume, Stop };
 
@@ -47,3 +30,13 @@ void stopSound(Sound sound);   // stop the source
 
 // Called with every action before it reaches the device (the replay tool records them).
 extern void (*soundActionHook)(SoundAction action, Sound sound);
+
+// What carries the actions to a sound device: installed by the audio start-up once the device
+// is open. Without one (headless programs, a machine with no device) the actions reach only the
+// hook.
+struct SoundBackend {
+    void (*play)(Sound sound);   // restart
+    void (*resume)(Sound sound); // pause, then play
+    void (*stop)(Sound sound);
+};
+void setSoundBackend(const SoundBackend *backend); // null: no device

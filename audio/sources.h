@@ -9,12 +9,10 @@
 extern ALuint CowSoundBuffer;      // every entry's buffer but the gate-open one; holds the last
 extern ALuint OpenGateSoundBuffer; // the gate-open entry's own buffer
 
-// One source per catalogue entry, in load order.
-extern ALuint SplashScreen, Cow1Jump, Cow1BigJump, Cow2JumpSoundSource, Cow2BigJump,
-    CowChewSoundSource, CowSonarSoundSource, CowSplashSoundSource, CowShrinkSoundSource,
-    CowGrowSoundSource, CowHBSoundSource, HayYAYSoundSource, Ambient, ChainJingle, SyringeBreak,
-    GetOutoftheWater, InjectSyringe, SyringePickup, OpenGate, CloseGate, GameStart, CowFull,
-    HayStolen, Hit, GameWon, Slowdown;
+// One source per catalogue entry, named by its identifier (SplashScreen, Cow1Jump, ...).
+#define PASTURON_SOUND_SOURCE(id, file, loops, buffer, failure) extern ALuint id;
+PASTURON_SOUNDS(PASTURON_SOUND_SOURCE)
+#undef PASTURON_SOUND_SOURCE
 
 // The OpenAL source that plays `sound` (0 before the catalogue has run).
 ALuint soundSource(Sound sound);

@@ -6,7 +6,7 @@
 #include "models/primitives.h"
 #include "rules/cow.h"
 #include "rules/handlers.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "world/draw_passes.h"
 
 #include <GL/gl.h>

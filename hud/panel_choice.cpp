@@ -2,7 +2,7 @@
 // (no drawing here).
 #include "hud/panels.h"
 #include "rules/cow.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <cstdio>
 

@@ -1,65 +1,20 @@
-// textures.cpp: the texture catalogue: 23 BMP files, each uploaded once at start-up into its
-// fixed slot as a mipmapped texture.
+// textures.cpp: the texture catalogue's upload: each BMP file once at start-up into its fixed
+// slot as a mipmapped texture.
 #include "images/textures.h"
 #include "images/bmp.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdlib>
-#include <iterator>
-
-unsigned int ModelTextures[20];
-unsigned int TileTextures[10];
-unsigned int SplashTexture;
 
 namespace {
 
-// One catalogue row: the file and the slot it fills.
-struct CatalogueRow {
-    const char *fileName;
-    unsigned int *table;
-    int slot;
-};
-
-const CatalogueRow SplashRows[] = {
-    {"splashscreen.bmp", &SplashTexture, 0},
-};
-
-const CatalogueRow TileRows[] = {
-    {"tiles/grass.bmp", TileTextures, TileGrass},
-    {"tiles/dirt.bmp", TileTextures, TileDirt},
-    {"tiles/water2a.bmp", TileTextures, TileWater},
-    {"tiles/x.bmp", TileTextures, TileWall},
-};
-
-const CatalogueRow SceneryRows[] = {
-    {"textures/tritree64.bmp", ModelTextures, TexTriTree},
-    {"textures/bark64.bmp", ModelTextures, TexBark},
-    {"textures/hayround.bmp", ModelTextures, TexHayRound},
-    {"textures/hay2B.bmp", ModelTextures, TexHaySide},
-    {"textures/rock1.bmp", ModelTextures, TexRock1},
-    {"textures/rock2.bmp", ModelTextures, TexRock2},
-    {"textures/rock3.bmp", ModelTextures, TexRock3},
-    {"textures/big_pillx.bmp", ModelTextures, TexBigPill},
-    {"textures/head_pillx2.bmp", ModelTextures, TexHeadPill},
-    {"textures/snail1.bmp", ModelTextures, TexSnail},
-    {"textures/silo1.bmp", ModelTextures, TexSilo},
-    {"textures/silo_top.bmp", ModelTextures, TexSiloTop},
-    {"textures/blank.bmp", ModelTextures, TexBlank},
-    {"textures/Barn.bmp", ModelTextures, TexBarn},
-};
-
-const CatalogueRow CowRows[] = {
-    {"textures/cowspots.bmp", ModelTextures, TexCowSpots},
-    {"textures/white.bmp", ModelTextures, TexWhite},
-    {"textures/horns.bmp", ModelTextures, TexHorns},
-    {"textures/cowhide.bmp", ModelTextures, TexCowHide},
-};
-
-// Load each row in order; a row that fails leaves its slot 0 and the next one goes on.
-template <size_t N> void loadRows(const CatalogueRow (&rows)[N]) {
-    for (const CatalogueRow &row : rows)
-        loadTexture(row.fileName, row.table, row.slot);
+// Load every catalogue entry of `group` in order; one that fails leaves its slot 0 and the
+// next one goes on.
+void loadGroup(TextureGroup group) {
+    for (const TextureEntry &entry : TextureCatalogue)
+        if (entry.group == group)
+            loadTexture(entry.file, textureSlot(entry), 0);
 }
 
 } // namespace
@@ -87,27 +42,18 @@ bool loadTexture(const char *fileName, unsigned int *table, int slot) {
 }
 
 const char *textureCatalogueFile(int index) {
-    const CatalogueRow *groups[] = {SplashRows, TileRows, SceneryRows, CowRows};
-    const int sizes[] = {
-        static_cast<int>(std::size(SplashRows)), static_cast<int>(std::size(TileRows)),
-        static_cast<int>(std::size(SceneryRows)), static_cast<int>(std::size(CowRows))};
-    for (int g = 0; g < 4; g++) {
-        if (index >= 0 && index < sizes[g])
-            return groups[g][index].fileName;
-        index -= sizes[g];
-    }
-    return nullptr;
+    return index >= 0 && index < TextureCatalogueSize ? TextureCatalogue[index].file : nullptr;
 }
 
 void loadSplashTexture() {
-    loadRows(SplashRows);
+    loadGroup(TextureGroup::Splash);
 }
 void loadTileTextures() {
-    loadRows(TileRows);
+    loadGroup(TextureGroup::Tiles);
 }
 void loadSceneryTextures() {
-    loadRows(SceneryRows);
+    loadGroup(TextureGroup::Scenery);
 }
 void loadCowTextures() {
-    loadRows(CowRows);
+    loadGroup(TextureGroup::Cows);
 }

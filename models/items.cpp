@@ -1,5 +1,5 @@
 // items.cpp: the things a cow can pick up, turning where they lie: hay bale, pills, syringe.
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "models/primitives.h"

@@ -1,6 +1,6 @@
 // profile_cow.cpp: cow 1's model: a side silhouette extruded into two slabs, mirrored across
 // the body, dressed with quadric parts and textured with the cow textures.
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "models/primitives.h"

@@ -1,6 +1,6 @@
 // scenery.cpp: the farmyard's fixed objects: barn, silo, tree, fences, rock, gates, the stray
 // object, the invisible markers and the home beacon.
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "models/neighbours.h"

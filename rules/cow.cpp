@@ -1,6 +1,6 @@
 // cow.cpp: creating a cow with its defaults and keys; the drawing scales.
 #include "rules/cow.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <cmath>
 #include <cstring>

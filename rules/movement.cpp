@@ -2,7 +2,7 @@
 #include "rules/cow.h"
 #include "rules/handlers.h"
 #include "rules/steps.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // update.cpp: updateCow, the once-per-frame rules update of one cow, in its seventeen steps.
 #include "rules/cow.h"
 #include "rules/steps.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <cmath>
 

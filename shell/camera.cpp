@@ -4,7 +4,7 @@
 #include "hud/hud.h"
 #include "rules/cow.h"
 #include "shell/game.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "world/draw_passes.h"
 #include "world/grids.h"
 

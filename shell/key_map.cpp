@@ -1,7 +1,7 @@
 // key_map.cpp: GLUT key events into the key-state table, and the X server's own view of
 // the keyboard for keys released while the window had no focus.
 #include "shell/key_map.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>

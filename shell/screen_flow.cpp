@@ -2,7 +2,7 @@
 #include "shell/screen_flow.h"
 #include "audio/sound.h"
 #include "hud/hud.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "world/grids.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // draw_screens.cpp: the overhead map (a flat coloured plan of the farm for the title and
 // controls screens) and the splash picture.
 #include "world/draw_passes.h"
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "models/primitives.h"
 #include "rules/cow.h"
 #include "world/grids.h"

@@ -1,6 +1,6 @@
 // kinds.cpp: the tile and object kind tables: one switch per map character.
 #include "world/grids.h"
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "models/draw_handlers.h"
 #include "rules/handlers.h"
 

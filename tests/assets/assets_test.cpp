@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 #include "asset_files.h"
+#include "audio/sound.h"
 #include "images/bmp.h"
+#include "images/texture_list.h"
 
 namespace {
 
@@ -24,40 +26,16 @@ std::string dataDir() {
     return d ? d : "../../data";
 }
 
-const char *const Pictures[] = {"splashscreen.bmp",
-                                "tiles/grass.bmp",
-                                "tiles/dirt.bmp",
-                                "tiles/water2a.bmp",
-                                "tiles/x.bmp",
-                                "textures/tritree64.bmp",
-                                "textures/bark64.bmp",
-                                "textures/hayround.bmp",
-                                "textures/hay2B.bmp",
-                                "textures/rock1.bmp",
-                                "textures/rock2.bmp",
-                                "textures/rock3.bmp",
-                                "textures/big_pillx.bmp",
-                                "textures/head_pillx2.bmp",
-                                "textures/snail1.bmp",
-                                "textures/silo1.bmp",
-                                "textures/silo_top.bmp",
-                                "textures/blank.bmp",
-                                "textures/Barn.bmp",
-                                "textures/cowspots.bmp",
-                                "textures/white.bmp",
-                                "textures/horns.bmp",
-                                "textures/cowhide.bmp"};
-
-const char *const Sounds[] = {
-    "intro.wav",       "moo.wav",      "moo_big.wav",    "moo3.wav",         "moo3_big.wav",
-    "crushcan.wav",    "sonar.wav",    "splash.wav",     "powerdown.wav",    "powerup.wav",
-    "headbutt2.wav",   "yay.wav",      "MorningLQ.wav",  "gate_jingle.wav",  "syringebreak2.wav",
-    "outofwater2.wav", "syringe.wav",  "pickup.wav",     "gate_open.wav",    "gate_close.wav",
-    "StartRound.wav",  "cow_full.wav", "hay_stolen.wav", "headbutt_hit.wav", "win.wav",
-    "Slowdown.wav"};
-
-bool isLoop(const std::string &name) {
-    return name == "intro.wav" || name == "sonar.wav" || name == "MorningLQ.wav";
+// Every sound of the catalogue, and whether its source loops.
+struct CatalogueSound {
+    std::string file; // relative to the data folder
+    bool loops;
+};
+std::vector<CatalogueSound> catalogueSounds() {
+    std::vector<CatalogueSound> sounds;
+    for (int i = 0; i < SoundCount; i++)
+        sounds.push_back({soundFile(static_cast<Sound>(i)), soundLoops(static_cast<Sound>(i))});
+    return sounds;
 }
 
 bool isPowerOfTwoIn64To256(int n) {
@@ -67,11 +45,12 @@ bool isPowerOfTwoIn64To256(int n) {
 const int PeakLimit = 29204; // -1 dBFS of 16-bit full scale (32767 * 10^(-1/20))
 
 TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
-    for (const char *name : Pictures) {
+    for (const TextureEntry &entry : TextureCatalogue) {
+        const std::string name = entry.file;
         SCOPED_TRACE(name);
         BmpFile bmp = readBmp(dataDir() + "/" + name);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
-        if (std::string(name) == "splashscreen.bmp") {
+        if (name == "splashscreen.bmp") {
             EXPECT_GE(bmp.width, 640);
             EXPECT_GE(bmp.height, 480);
         } else {
@@ -82,9 +61,9 @@ TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
 }
 
 TEST(AssetPictures, TheGamesLoaderReadsEveryPictureWithTheSamePixels) {
-    for (const char *name : Pictures) {
-        SCOPED_TRACE(name);
-        std::string path = dataDir() + "/" + name;
+    for (const TextureEntry &entry : TextureCatalogue) {
+        SCOPED_TRACE(entry.file);
+        std::string path = dataDir() + "/" + entry.file;
         BmpFile bmp = readBmp(path);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
         ImageRecord *image = loadBmpImage(path.c_str());
@@ -161,9 +140,9 @@ TEST(AssetFont, ArialIsATrueTypeFont) {
 
 TEST(AssetSounds, EveryCatalogueFileIs16BitMonoPcmThatAlutReads) {
     ASSERT_EQ(alutInit(nullptr, nullptr), AL_TRUE) << alutGetErrorString(alutGetError());
-    for (const char *name : Sounds) {
-        SCOPED_TRACE(name);
-        std::string path = dataDir() + "/sounds/" + name;
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        SCOPED_TRACE(sound.file);
+        std::string path = dataDir() + "/" + sound.file;
         WavFile wav = readWav(path);
         ASSERT_TRUE(wav.valid) << wav.problem;
         EXPECT_EQ(wav.format, 1); // PCM
@@ -193,39 +172,39 @@ int peakOf(const WavFile &wav) {
 
 TEST(AssetSounds, PeaksAreNormalisedAtOrUnderOneDecibelBelowFullScale) {
     int loudest = 0;
-    for (const char *name : Sounds) {
-        WavFile wav = readWav(dataDir() + "/sounds/" + name);
-        ASSERT_TRUE(wav.valid) << name << ": " << wav.problem;
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        WavFile wav = readWav(dataDir() + "/" + sound.file);
+        ASSERT_TRUE(wav.valid) << sound.file << ": " << wav.problem;
         loudest = std::max(loudest, peakOf(wav));
     }
-    for (const char *name : Sounds) {
-        SCOPED_TRACE(name);
-        int peak = peakOf(readWav(dataDir() + "/sounds/" + name));
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        SCOPED_TRACE(sound.file);
+        int peak = peakOf(readWav(dataDir() + "/" + sound.file));
         EXPECT_LE(peak, PeakLimit);
         EXPECT_GE(peak, loudest / 4); // none left far below the others (within 12 dB)
     }
 }
 
-// The sounds as they play from their start: a loop repeats, a one-shot is followed by silence.
-double sampleAt(const WavFile &wav, const std::string &name, size_t i) {
-    if (isLoop(name))
+// A sound as it plays from its start: a loop repeats, a one-shot is followed by silence.
+double sampleAt(const WavFile &wav, bool loops, size_t i) {
+    if (loops)
         return wav.samples[i % wav.samples.size()];
     return i < wav.samples.size() ? wav.samples[i] : 0;
 }
 
 // The highest peak of sounds started at the same moment and mixed.
-int mixedPeak(const std::vector<std::string> &names) {
+int mixedPeak(const std::vector<Sound> &sounds) {
     std::vector<WavFile> files;
     size_t length = 0;
-    for (const std::string &name : names) {
-        files.push_back(readWav(dataDir() + "/sounds/" + name));
+    for (Sound sound : sounds) {
+        files.push_back(readWav(dataDir() + "/" + soundFile(sound)));
         length = std::max(length, files.back().samples.size());
     }
     double peak = 0;
     for (size_t i = 0; i < length; ++i) {
         double sum = 0;
         for (size_t f = 0; f < files.size(); ++f)
-            sum += sampleAt(files[f], names[f], i);
+            sum += sampleAt(files[f], soundLoops(sounds[f]), i);
         peak = std::max(peak, std::fabs(sum));
     }
     return static_cast<int>(peak);
@@ -234,30 +213,31 @@ int mixedPeak(const std::vector<std::string> &names) {
 TEST(AssetSounds, SoundsStartedInOneUpdateMixUnderOneDecibelBelowFullScaleOverTheAmbience) {
     // Each group starts in a single update of the game; the ambience loops under all of
     // play, at any point of its loop, so its own peak is added to the group's.
-    const std::vector<std::vector<std::string>> groups = {
-        {"splash.wav", "sonar.wav"},                         // a cow walks into the water
-        {"StartRound.wav", "MorningLQ.wav"},                 // play begins
-        {"syringe.wav", "Slowdown.wav"},                     // an injection
-        {"headbutt2.wav", "headbutt_hit.wav", "syringe.wav", // a lunge lands: the mover
-         "Slowdown.wav", "syringebreak2.wav"},               // injects, the victim's breaks
-        {"crushcan.wav", "yay.wav", "win.wav"},              // the winning bale eaten at home
-        {"headbutt2.wav", "gate_open.wav"},                  // a lunge into one's own gate
-        {"moo.wav", "splash.wav", "sonar.wav"},              // a jump from the bank
+    using S = Sound;
+    const std::vector<std::vector<Sound>> groups = {
+        {S::CowSplashSoundSource, S::CowSonarSoundSource}, // a cow walks into the water
+        {S::GameStart, S::Ambient},                        // play begins
+        {S::InjectSyringe, S::Slowdown},                   // an injection
+        {S::CowHBSoundSource, S::Hit, S::InjectSyringe,    // a lunge lands: the mover injects,
+         S::Slowdown, S::SyringeBreak},                    // the victim's syringe breaks
+        {S::CowChewSoundSource, S::HayYAYSoundSource, S::GameWon}, // the winning bale, at home
+        {S::CowHBSoundSource, S::OpenGate},                        // a lunge into one's own gate
+        {S::Cow1Jump, S::CowSplashSoundSource, S::CowSonarSoundSource}, // a jump from the bank
     };
-    const int ambience = peakOf(readWav(dataDir() + "/sounds/MorningLQ.wav"));
+    const int ambience = peakOf(readWav(dataDir() + "/" + soundFile(Sound::Ambient)));
     for (const auto &group : groups) {
-        SCOPED_TRACE(group.front() + " and the rest of its group");
-        bool withAmbience = std::find(group.begin(), group.end(), "MorningLQ.wav") == group.end();
+        SCOPED_TRACE(std::string(soundName(group.front())) + " and the rest of its group");
+        bool withAmbience = std::find(group.begin(), group.end(), Sound::Ambient) == group.end();
         EXPECT_LE(mixedPeak(group) + (withAmbience ? ambience : 0), PeakLimit);
     }
 }
 
 TEST(AssetSounds, LoopsJoinWithoutAJumpAtTheSeam) {
-    for (const char *name : Sounds) {
-        if (!isLoop(name))
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        if (!sound.loops)
             continue;
-        SCOPED_TRACE(name);
-        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+        SCOPED_TRACE(sound.file);
+        WavFile wav = readWav(dataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
         const auto &s = wav.samples;
         const size_t n = s.size();
@@ -279,11 +259,11 @@ TEST(AssetSounds, LoopsJoinWithoutAJumpAtTheSeam) {
 
 TEST(AssetSounds, OneShotsAreShortAndStartAndEndInSilence) {
     int underTwoSeconds = 0, oneShots = 0;
-    for (const char *name : Sounds) {
-        SCOPED_TRACE(name);
-        WavFile wav = readWav(dataDir() + "/sounds/" + name);
+    for (const CatalogueSound &sound : catalogueSounds()) {
+        SCOPED_TRACE(sound.file);
+        WavFile wav = readWav(dataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
-        if (isLoop(name)) {
+        if (sound.loops) {
             EXPECT_GE(wav.seconds(), 1.0);
             continue;
         }
@@ -294,7 +274,7 @@ TEST(AssetSounds, OneShotsAreShortAndStartAndEndInSilence) {
         EXPECT_LT(std::abs(wav.samples.front()), 300);
         EXPECT_LT(std::abs(wav.samples.back()), 300);
     }
-    EXPECT_EQ(oneShots, 23);
+    EXPECT_EQ(oneShots, SoundCount - 3);
     EXPECT_GE(underTwoSeconds, 20);
 }
 
@@ -319,7 +299,14 @@ TEST(AssetGenerator, WritesTheSameBytesOnEveryRunAndMatchesTheDataFolder) {
     relativeFiles(base / "a", filesA);
     relativeFiles(base / "b", filesB);
     ASSERT_EQ(filesA, filesB);
-    EXPECT_EQ(filesA.size(), 49u); // 22 textures, the splash and 26 sounds
+    // the textures, the splash among them, and the sounds: nothing more, nothing less
+    std::vector<std::string> catalogue;
+    for (const TextureEntry &entry : TextureCatalogue)
+        catalogue.push_back(entry.file);
+    for (const CatalogueSound &sound : catalogueSounds())
+        catalogue.push_back(sound.file);
+    std::sort(catalogue.begin(), catalogue.end());
+    EXPECT_EQ(filesA, catalogue);
     for (const std::string &f : filesA) {
         SCOPED_TRACE(f);
         std::vector<unsigned char> a = readFile((base / "a" / f).string());

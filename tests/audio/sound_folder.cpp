@@ -1,5 +1,6 @@
 // sound_folder.cpp: test WAV files made with sox in a temporary folder.
 #include "sound_folder.h"
+#include "audio/sound.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +9,6 @@
 #include <fstream>
 
 namespace fs = std::filesystem;
-
-const char *const SoundFiles[CatalogueSize] = {
-    "intro.wav",       "moo.wav",      "moo_big.wav",    "moo3.wav",         "moo3_big.wav",
-    "crushcan.wav",    "sonar.wav",    "splash.wav",     "powerdown.wav",    "powerup.wav",
-    "headbutt2.wav",   "yay.wav",      "MorningLQ.wav",  "gate_jingle.wav",  "syringebreak2.wav",
-    "outofwater2.wav", "syringe.wav",  "pickup.wav",     "gate_open.wav",    "gate_close.wav",
-    "StartRound.wav",  "cow_full.wav", "hay_stolen.wav", "headbutt_hit.wav", "win.wav",
-    "Slowdown.wav"};
 
 // A 440 Hz tone of `seconds` in `format` (sox output options) written to `file`.
 static void makeTone(const std::string &file, const char *format, double seconds) {
@@ -32,8 +25,9 @@ std::string makeSoundFolder(double seconds) {
     std::string mono16 = folder + "/mono16.wav", stereo8 = folder + "/stereo8.wav";
     makeTone(mono16, "-r 22050 -b 16 -c 1", seconds);
     makeTone(stereo8, "-r 22050 -b 8 -c 2", seconds);
-    for (int i = 0; i < CatalogueSize; i++)
-        fs::copy_file(i == 1 || i == 2 ? stereo8 : mono16, folder + "/sounds/" + SoundFiles[i]);
+    for (int i = 0; i < SoundCount; i++)
+        fs::copy_file(i == 1 || i == 2 ? stereo8 : mono16,
+                      folder + "/" + soundFile(static_cast<Sound>(i)));
     return folder;
 }
 

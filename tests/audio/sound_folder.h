@@ -3,11 +3,6 @@
 
 #include <string>
 
-constexpr int CatalogueSize = 26;
-
-// The files the game loads, in load order.
-extern const char *const SoundFiles[CatalogueSize];
-
 // A fresh temporary folder whose "sounds/" holds a tone of `seconds` under every name
 // (16-bit mono, 22050 Hz; the two cow-1 moos 8-bit stereo). Returns its path.
 std::string makeSoundFolder(double seconds);

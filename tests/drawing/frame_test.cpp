@@ -5,10 +5,10 @@
 #include "test_map.h"
 #include "hud/fonts.h"
 #include "hud/hud.h"
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "world/grids.h"
 
 #include <GL/gl.h>

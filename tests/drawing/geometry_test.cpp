@@ -4,7 +4,7 @@
 #include "test_map.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "world/draw_passes.h"
 #include "world/grids.h"
 

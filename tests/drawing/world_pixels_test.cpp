@@ -3,7 +3,7 @@
 // and where the object pass puts each object.
 #include "pixel_helpers.h"
 #include "test_map.h"
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "world/draw_passes.h"

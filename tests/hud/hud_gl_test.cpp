@@ -6,7 +6,7 @@
 #include "hud/panels.h"
 #include "rules/cow.h"
 #include "rules/handlers.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

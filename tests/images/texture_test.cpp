@@ -148,38 +148,6 @@ TEST_F(TextureTest, FailuresLeaveTheSlotAlone) {
     EXPECT_EQ(slot, 77u);
 }
 
-// The catalogue as the game's files lay it out: file, table, slot.
-struct Row {
-    const char *file;
-    unsigned int *table;
-    int slot;
-};
-const Row Catalogue[] = {
-    {"splashscreen.bmp", &SplashTexture, 0},
-    {"tiles/grass.bmp", TileTextures, 0},
-    {"tiles/dirt.bmp", TileTextures, 1},
-    {"tiles/water2a.bmp", TileTextures, 2},
-    {"tiles/x.bmp", TileTextures, 9},
-    {"textures/tritree64.bmp", ModelTextures, 0},
-    {"textures/bark64.bmp", ModelTextures, 1},
-    {"textures/hayround.bmp", ModelTextures, 6},
-    {"textures/hay2B.bmp", ModelTextures, 7},
-    {"textures/rock1.bmp", ModelTextures, 8},
-    {"textures/rock2.bmp", ModelTextures, 9},
-    {"textures/rock3.bmp", ModelTextures, 10},
-    {"textures/big_pillx.bmp", ModelTextures, 11},
-    {"textures/head_pillx2.bmp", ModelTextures, 12},
-    {"textures/snail1.bmp", ModelTextures, 13},
-    {"textures/silo1.bmp", ModelTextures, 14},
-    {"textures/silo_top.bmp", ModelTextures, 15},
-    {"textures/blank.bmp", ModelTextures, 16},
-    {"textures/Barn.bmp", ModelTextures, 17},
-    {"textures/cowspots.bmp", ModelTextures, 2},
-    {"textures/white.bmp", ModelTextures, 3},
-    {"textures/horns.bmp", ModelTextures, 4},
-    {"textures/cowhide.bmp", ModelTextures, 5},
-};
-
 // A folder holding every catalogue file except `missing`; the slots cleared; the working
 // directory moved there until the end of the test.
 class CatalogueFolder : public TextureTest {
@@ -189,10 +157,10 @@ class CatalogueFolder : public TextureTest {
         fs::path fixture = home / "fixtures/good/t24_2x4.bmp";
         folder = fs::temp_directory_path() / ("pasturon-textures-" + std::to_string(getpid()));
         fs::remove_all(folder);
-        for (const Row &row : Catalogue) {
-            fs::create_directories((folder / row.file).parent_path());
-            if (row.file != missing)
-                fs::copy_file(fixture, folder / row.file);
+        for (const TextureEntry &entry : TextureCatalogue) {
+            fs::create_directories((folder / entry.file).parent_path());
+            if (entry.file != missing)
+                fs::copy_file(fixture, folder / entry.file);
         }
         fs::current_path(folder);
         std::memset(ModelTextures, 0, sizeof ModelTextures);
@@ -219,22 +187,40 @@ TEST_F(CatalogueFolder, EveryFileFillsItsOwnSlot) {
     prepare("");
     EXPECT_EQ(loadCatalogue(), "");
     std::set<unsigned int> names;
-    for (const Row &row : Catalogue) {
-        SCOPED_TRACE(row.file);
-        EXPECT_TRUE(glIsTexture(row.table[row.slot]));
-        names.insert(row.table[row.slot]);
+    for (const TextureEntry &entry : TextureCatalogue) {
+        SCOPED_TRACE(entry.file);
+        EXPECT_TRUE(glIsTexture(*textureSlot(entry)));
+        names.insert(*textureSlot(entry));
     }
-    EXPECT_EQ(names.size(), std::size(Catalogue));
+    EXPECT_EQ(names.size(), std::size(TextureCatalogue));
     for (int slot = 3; slot <= 8; slot++)
         EXPECT_EQ(TileTextures[slot], 0u) << "tile slot " << slot;
     EXPECT_EQ(ModelTextures[18], 0u);
     EXPECT_EQ(ModelTextures[19], 0u);
 }
 
-TEST(TextureCatalogue, ListsItsFilesInLoadOrder) {
-    for (int i = 0; i < TextureCatalogueSize; i++)
-        EXPECT_STREQ(textureCatalogueFile(i), Catalogue[i].file) << i;
-    EXPECT_EQ(std::size(Catalogue), static_cast<size_t>(TextureCatalogueSize));
+// The layout the drawing code relies on: 23 files, loaded splash, tiles, scenery, cows; the four
+// tiles in slots 0, 1, 2 and 9; every model slot 0..17 filled exactly once.
+TEST(TextureCatalogue, FillsTheDocumentedSlotsInLoadOrder) {
+    ASSERT_EQ(TextureCatalogueSize, 23);
+    std::multiset<int> tileSlots, modelSlots;
+    for (int i = 0; i < TextureCatalogueSize; i++) {
+        const TextureEntry &entry = TextureCatalogue[i];
+        EXPECT_STREQ(textureCatalogueFile(i), entry.file) << i;
+        if (i > 0) {
+            EXPECT_GE(entry.group, TextureCatalogue[i - 1].group) << entry.file;
+        }
+        (entry.table == TextureTable::Tiles ? tileSlots : modelSlots).insert(entry.slot);
+    }
+    EXPECT_EQ(tileSlots, (std::multiset<int>{0, 1, 2, 9}));
+    std::multiset<int> everyModelSlot;
+    for (int slot = 0; slot <= 17; slot++)
+        everyModelSlot.insert(slot);
+    modelSlots.erase(modelSlots.find(0)); // the splash entry's slot
+    EXPECT_EQ(modelSlots, everyModelSlot);
+    EXPECT_EQ(textureSlot(TextureCatalogue[0]), &SplashTexture);
+    EXPECT_EQ(textureSlot(TextureCatalogue[10]), &ModelTextures[9]); // textures/rock2.bmp
+    EXPECT_STREQ(TextureCatalogue[10].file, "textures/rock2.bmp");
     EXPECT_EQ(textureCatalogueFile(TextureCatalogueSize), nullptr);
     EXPECT_EQ(textureCatalogueFile(-1), nullptr);
 }
@@ -242,9 +228,9 @@ TEST(TextureCatalogue, ListsItsFilesInLoadOrder) {
 TEST_F(CatalogueFolder, AMissingFileEmptiesOnlyItsSlot) {
     prepare("textures/rock2.bmp");
     EXPECT_EQ(loadCatalogue(), "Error: Failed to open DIB file textures/rock2.bmp.\n");
-    for (const Row &row : Catalogue)
-        EXPECT_EQ(row.table[row.slot] == 0, std::string(row.file) == "textures/rock2.bmp")
-            << row.file;
+    for (const TextureEntry &entry : TextureCatalogue)
+        EXPECT_EQ(*textureSlot(entry) == 0, std::string(entry.file) == "textures/rock2.bmp")
+            << entry.file;
 }
 
 } // namespace

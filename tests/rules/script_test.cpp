@@ -1,5 +1,6 @@
 // script_test.cpp: reading the replay tool's input script; how the trace prints floats.
-#include "shell/keys.h"
+#include "input/key_names.h"
+#include "input/keys.h"
 #include "tools/replay/script.h"
 #include "tools/replay/trace.h"
 
@@ -11,23 +12,31 @@
 #include <random>
 
 TEST(ReplayScript, KeyNamesCodesAndLetters) {
-    EXPECT_EQ(scriptKeyCode("UP"), VK_Up);
-    EXPECT_EQ(scriptKeyCode("down"), VK_Down);
-    EXPECT_EQ(scriptKeyCode("Left"), VK_Left);
-    EXPECT_EQ(scriptKeyCode("RIGHT"), VK_Right);
-    EXPECT_EQ(scriptKeyCode("insert"), VK_Insert);
-    EXPECT_EQ(scriptKeyCode("DELETE"), VK_Delete);
-    EXPECT_EQ(scriptKeyCode("f1"), VK_F1);
-    EXPECT_EQ(scriptKeyCode("F12"), VK_F12);
-    EXPECT_EQ(scriptKeyCode("Space"), VK_Space);
-    EXPECT_EQ(scriptKeyCode("ESCAPE"), VK_Escape);
-    EXPECT_EQ(scriptKeyCode("t"), 'T');
-    EXPECT_EQ(scriptKeyCode("Z"), 'Z');
-    EXPECT_EQ(scriptKeyCode("38"), 38);
-    EXPECT_EQ(scriptKeyCode("0"), 0);
-    EXPECT_EQ(scriptKeyCode("255"), 255);
+    EXPECT_EQ(keyCodeOfName("UP"), VK_Up);
+    EXPECT_EQ(keyCodeOfName("down"), VK_Down);
+    EXPECT_EQ(keyCodeOfName("Left"), VK_Left);
+    EXPECT_EQ(keyCodeOfName("RIGHT"), VK_Right);
+    EXPECT_EQ(keyCodeOfName("insert"), VK_Insert);
+    EXPECT_EQ(keyCodeOfName("DELETE"), VK_Delete);
+    EXPECT_EQ(keyCodeOfName("f1"), VK_F1);
+    EXPECT_EQ(keyCodeOfName("F12"), VK_F12);
+    EXPECT_EQ(keyCodeOfName("Space"), VK_Space);
+    EXPECT_EQ(keyCodeOfName("ESCAPE"), VK_Escape);
+    EXPECT_EQ(keyCodeOfName("t"), 'T');
+    EXPECT_EQ(keyCodeOfName("Z"), 'Z');
+    EXPECT_EQ(keyCodeOfName("38"), 38);
+    EXPECT_EQ(keyCodeOfName("0"), 0);
+    EXPECT_EQ(keyCodeOfName("255"), 255);
     for (const char *bad : {"256", "-1", "F2", "UPP", "1x", "", "ä", "99999999999999999999"})
-        EXPECT_EQ(scriptKeyCode(bad), -1) << bad;
+        EXPECT_EQ(keyCodeOfName(bad), -1) << bad;
+}
+
+TEST(ReplayScript, EveryCodeWritesANameThatReadsBack) {
+    EXPECT_EQ(keyNameOf(VK_Insert), "INSERT");
+    EXPECT_EQ(keyNameOf('W'), "W");
+    EXPECT_EQ(keyNameOf(VK_RShift), "161");
+    for (int code = 0; code < KeyCodeCount; code++)
+        EXPECT_EQ(keyCodeOfName(keyNameOf(code)), code) << code;
 }
 
 TEST(ReplayScript, LinesCommentsAndBlanks) {

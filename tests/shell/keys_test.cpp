@@ -1,6 +1,6 @@
 // keys_test.cpp: the key-state table and the mapping of window-system keys into it.
 #include "shell/key_map.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 
 #include <GL/freeglut.h>
 #include <X11/keysym.h>

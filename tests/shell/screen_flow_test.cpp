@@ -3,7 +3,7 @@
 #include "audio/sound.h"
 #include "hud/hud.h"
 #include "rules/cow.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "shell/screen_flow.h"
 #include "world/grids.h"
 

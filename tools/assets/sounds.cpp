@@ -1,6 +1,7 @@
 // sounds.cpp: every sound of the game, synthesised: moos, chewing, water, power-ups, knocks,
 // fanfares, the morning ambience and the intro tune.
 #include "assets.h"
+#include "audio/sound.h"
 
 #include <algorithm>
 #include <cmath>
@@ -813,50 +814,64 @@ Signal introLoop() {
     return s;
 }
 
-struct SoundFile {
-    const char *name;
+// How one sound of the catalogue is made, and the peak it is normalised to.
+struct SoundRecipe {
+    Sound sound;
     std::function<Signal()> make;
-    bool loops;
     double peakDb = PeakDb;
 };
+
+const SoundRecipe Recipes[] = {
+    {Sound::SplashScreen, introLoop},
+    {Sound::Cow1Jump, [] { return cowOne(false); }},
+    {Sound::Cow1BigJump, [] { return cowOne(true); }},
+    {Sound::Cow2JumpSoundSource, [] { return cowTwo(false); }},
+    {Sound::Cow2BigJump, [] { return cowTwo(true); }},
+    {Sound::CowChewSoundSource, chew},
+    {Sound::CowSonarSoundSource, sonarLoop},
+    {Sound::CowSplashSoundSource, splash},
+    {Sound::CowShrinkSoundSource, [] { return powerSweep(false); }},
+    {Sound::CowGrowSoundSource, [] { return powerSweep(true); }},
+    {Sound::CowHBSoundSource, whoosh},
+    {Sound::HayYAYSoundSource, cheer},
+    {Sound::Ambient, morningLoop, AmbientDb},
+    {Sound::ChainJingle, chainJingle},
+    {Sound::SyringeBreak, glassBreak},
+    {Sound::GetOutoftheWater, outOfWater},
+    {Sound::InjectSyringe, squirt},
+    {Sound::SyringePickup, pickupBlip},
+    {Sound::OpenGate, gateOpen},
+    {Sound::CloseGate, gateClose},
+    {Sound::GameStart, startRound},
+    {Sound::CowFull, fullGrunt},
+    {Sound::HayStolen, stolenSting},
+    {Sound::Hit, hitThud},
+    {Sound::GameWon, winFanfare},
+    {Sound::Slowdown, slowdownGroan},
+};
+
+const SoundRecipe *recipeOf(Sound sound) {
+    for (const SoundRecipe &recipe : Recipes)
+        if (recipe.sound == sound)
+            return &recipe;
+    return nullptr;
+}
 
 } // namespace
 
 bool makeSounds(const std::string &dataDir) {
-    const SoundFile files[] = {
-        {"intro.wav", introLoop, true},
-        {"moo.wav", [] { return cowOne(false); }, false},
-        {"moo_big.wav", [] { return cowOne(true); }, false},
-        {"moo3.wav", [] { return cowTwo(false); }, false},
-        {"moo3_big.wav", [] { return cowTwo(true); }, false},
-        {"crushcan.wav", chew, false},
-        {"sonar.wav", sonarLoop, true},
-        {"splash.wav", splash, false},
-        {"powerdown.wav", [] { return powerSweep(false); }, false},
-        {"powerup.wav", [] { return powerSweep(true); }, false},
-        {"headbutt2.wav", whoosh, false},
-        {"yay.wav", cheer, false},
-        {"MorningLQ.wav", morningLoop, true, AmbientDb},
-        {"gate_jingle.wav", chainJingle, false},
-        {"syringebreak2.wav", glassBreak, false},
-        {"outofwater2.wav", outOfWater, false},
-        {"syringe.wav", squirt, false},
-        {"pickup.wav", pickupBlip, false},
-        {"gate_open.wav", gateOpen, false},
-        {"gate_close.wav", gateClose, false},
-        {"StartRound.wav", startRound, false},
-        {"cow_full.wav", fullGrunt, false},
-        {"hay_stolen.wav", stolenSting, false},
-        {"headbutt_hit.wav", hitThud, false},
-        {"win.wav", winFanfare, false},
-        {"Slowdown.wav", slowdownGroan, false},
-    };
-    for (const SoundFile &f : files) {
-        Signal s = f.make();
-        if (!f.loops)
+    for (int i = 0; i < SoundCount; i++) {
+        const Sound sound = static_cast<Sound>(i);
+        const SoundRecipe *recipe = recipeOf(sound);
+        if (!recipe) {
+            std::fprintf(stderr, "no recipe for %s (%s)\n", soundName(sound), soundFile(sound));
+            return false;
+        }
+        Signal s = recipe->make();
+        if (!soundLoops(sound))
             fadeEnds(s, 0.002, 0.03);
-        normalise(s, f.peakDb, MaxRmsDb);
-        std::string path = dataDir + "/sounds/" + f.name;
+        normalise(s, recipe->peakDb, MaxRmsDb);
+        std::string path = dataDir + "/" + soundFile(sound);
         if (!writeWav(s, path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return false;

@@ -1,6 +1,7 @@
 // splash.cpp: the title picture: a farm at morning with the two cows, the game's name and
 // the key that starts it.
 #include "assets.h"
+#include "images/texture_list.h"
 
 #include <cmath>
 #include <cstdio>
@@ -278,6 +279,14 @@ void cow(Canvas &c, Point feet, double s, int dir, const CowLook &look) {
 
 } // namespace
 
+// The splash picture's file in the texture catalogue.
+const char *splashFile() {
+    for (const TextureEntry &entry : TextureCatalogue)
+        if (entry.table == TextureTable::Splash)
+            return entry.file;
+    return "splashscreen.bmp";
+}
+
 bool makeSplash(const std::string &dataDir, const std::string &titleFontPath) {
     Canvas c(Width, Height);
     sky(c);
@@ -304,7 +313,7 @@ bool makeSplash(const std::string &dataDir, const std::string &titleFontPath) {
     if (!drawText(c, titleFontPath, "Pasturon", {400, 150}, title) ||
         !drawText(c, titleFontPath, "Press SPACE", {400, 586}, prompt))
         return false;
-    std::string path = dataDir + "/splashscreen.bmp";
+    std::string path = dataDir + "/" + splashFile();
     if (!writeBmp(c, path)) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return false;

@@ -1,5 +1,6 @@
 // textures.cpp: the tile and model textures, painted from noise and simple shapes.
 #include "assets.h"
+#include "images/texture_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -552,48 +553,66 @@ Canvas horn() {
     return c;
 }
 
-struct TextureFile {
-    const char *path;
+// How one texture of the catalogue is made (the splash picture has its own maker).
+struct TextureRecipe {
+    TextureTable table;
+    int slot;
     std::function<Canvas()> make;
 };
+
+const TextureRecipe Recipes[] = {
+    {TextureTable::Tiles, TileGrass, grass},
+    {TextureTable::Tiles, TileDirt, dirt},
+    {TextureTable::Tiles, TileWater, water},
+    {TextureTable::Tiles, TileWall, wallBlock},
+    {TextureTable::Models, TexTriTree, foliage},
+    {TextureTable::Models, TexBark, bark},
+    {TextureTable::Models, TexHayRound, hayFace},
+    {TextureTable::Models, TexHaySide, haySide},
+    {TextureTable::Models, TexRock1, [] { return rock(hex(0x5e5246), hex(0xb0a290), 161, false); }},
+    {TextureTable::Models, TexRock2, [] { return rock(hex(0x56585c), hex(0xb4b4b0), 171, false); }},
+    {TextureTable::Models, TexRock3, [] { return rock(hex(0x4c5258), hex(0xa0a8ac), 181, true); }},
+    {TextureTable::Models, TexBigPill,
+     [] { return pillLabel(hex(0xd8301c), hex(0xf8c830), upArrow); }},
+    {TextureTable::Models, TexHeadPill,
+     [] { return pillLabel(hex(0x6a3cb0), hex(0x40c0e0), cowHead); }},
+    {TextureTable::Models, TexSnail, [] { return pillLabel(hex(0x7cc45c), hex(0x2e7a3a), snail); }},
+    {TextureTable::Models, TexSilo, siloMetal},
+    {TextureTable::Models, TexSiloTop, siloTop},
+    {TextureTable::Models, TexBlank, [] { return plainWhite(false); }},
+    {TextureTable::Models, TexBarn, barnPlanks},
+    {TextureTable::Models, TexCowSpots,
+     [] {
+         return hide({256, 4, 3, 121, 0.54, hex(0xf6f3ec), hex(0x161412), 0.06});
+     }},
+    {TextureTable::Models, TexWhite, [] { return plainWhite(true); }},
+    {TextureTable::Models, TexHorns, horn},
+    {TextureTable::Models, TexCowHide,
+     [] {
+         return hide({128, 3, 4, 151, 0.59, hex(0x8a4a22), hex(0xf4efe6), 0.2});
+     }},
+};
+
+const TextureRecipe *recipeOf(const TextureEntry &entry) {
+    for (const TextureRecipe &recipe : Recipes)
+        if (recipe.table == entry.table && recipe.slot == entry.slot)
+            return &recipe;
+    return nullptr;
+}
 
 } // namespace
 
 bool makeTextures(const std::string &dataDir) {
-    const TextureFile files[] = {
-        {"tiles/grass.bmp", grass},
-        {"tiles/dirt.bmp", dirt},
-        {"tiles/water2a.bmp", water},
-        {"tiles/x.bmp", wallBlock},
-        {"textures/tritree64.bmp", foliage},
-        {"textures/bark64.bmp", bark},
-        {"textures/hayround.bmp", hayFace},
-        {"textures/hay2B.bmp", haySide},
-        {"textures/rock1.bmp", [] { return rock(hex(0x5e5246), hex(0xb0a290), 161, false); }},
-        {"textures/rock2.bmp", [] { return rock(hex(0x56585c), hex(0xb4b4b0), 171, false); }},
-        {"textures/rock3.bmp", [] { return rock(hex(0x4c5258), hex(0xa0a8ac), 181, true); }},
-        {"textures/big_pillx.bmp", [] { return pillLabel(hex(0xd8301c), hex(0xf8c830), upArrow); }},
-        {"textures/head_pillx2.bmp",
-         [] { return pillLabel(hex(0x6a3cb0), hex(0x40c0e0), cowHead); }},
-        {"textures/snail1.bmp", [] { return pillLabel(hex(0x7cc45c), hex(0x2e7a3a), snail); }},
-        {"textures/silo1.bmp", siloMetal},
-        {"textures/silo_top.bmp", siloTop},
-        {"textures/blank.bmp", [] { return plainWhite(false); }},
-        {"textures/Barn.bmp", barnPlanks},
-        {"textures/cowspots.bmp",
-         [] {
-             return hide({256, 4, 3, 121, 0.54, hex(0xf6f3ec), hex(0x161412), 0.06});
-         }},
-        {"textures/white.bmp", [] { return plainWhite(true); }},
-        {"textures/horns.bmp", horn},
-        {"textures/cowhide.bmp",
-         [] {
-             return hide({128, 3, 4, 151, 0.59, hex(0x8a4a22), hex(0xf4efe6), 0.2});
-         }},
-    };
-    for (const TextureFile &f : files) {
-        std::string path = dataDir + "/" + f.path;
-        if (!writeBmp(f.make(), path)) {
+    for (const TextureEntry &entry : TextureCatalogue) {
+        if (entry.table == TextureTable::Splash)
+            continue; // makeSplash draws it
+        const TextureRecipe *recipe = recipeOf(entry);
+        std::string path = dataDir + "/" + entry.file;
+        if (!recipe) {
+            std::fprintf(stderr, "no recipe for %s\n", entry.file);
+            return false;
+        }
+        if (!writeBmp(recipe->make(), path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return false;
         }

@@ -4,7 +4,7 @@
 // the busiest view of the farm, this says where the object pass spends its time.
 // Run in the data folder under Xvfb (BENCHMARKS.md gives the command).
 #include "gl_harness.h"
-#include "images/textures.h"
+#include "images/texture_slots.h"
 #include "models/draw_handlers.h"
 #include "rules/cow.h"
 #include "shell/camera.h"

@@ -3,7 +3,7 @@
 #include "audio/sound.h"
 #include "rules/console.h"
 #include "rules/cow.h"
-#include "shell/keys.h"
+#include "input/keys.h"
 #include "tools/replay/script.h"
 #include "tools/replay/trace.h"
 #include "world/grids.h"

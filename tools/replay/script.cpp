@@ -1,21 +1,10 @@
 // script.cpp: reading the replay tool's input script.
 #include "tools/replay/script.h"
-#include "shell/keys.h"
+#include "input/key_names.h"
 
-#include <cctype>
 #include <climits>
 
 namespace {
-
-// Key names of the script, upper case.
-struct NamedKey {
-    const char *name;
-    int code;
-};
-constexpr NamedKey NamedKeys[] = {
-    {"UP", VK_Up},         {"DOWN", VK_Down},     {"LEFT", VK_Left}, {"RIGHT", VK_Right},
-    {"INSERT", VK_Insert}, {"DELETE", VK_Delete}, {"F1", VK_F1},     {"F12", VK_F12},
-    {"SPACE", VK_Space},   {"ESCAPE", VK_Escape}};
 
 // A run of decimal digits as a number no greater than `limit`; -1 if it is not one.
 long long decimal(const std::string &text, long long limit) {
@@ -58,18 +47,6 @@ std::vector<std::string> words(const std::string &line) {
 
 } // namespace
 
-int scriptKeyCode(const std::string &name) {
-    std::string upper;
-    for (char c : name)
-        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (const NamedKey &key : NamedKeys)
-        if (upper == key.name)
-            return key.code;
-    if (upper.size() == 1 && upper[0] >= 'A' && upper[0] <= 'Z')
-        return upper[0];
-    return static_cast<int>(decimal(name, KeyCodeCount - 1));
-}
-
 bool parseScript(const std::string &text, std::vector<ScriptStep> &steps, std::string &error) {
     size_t start = 0;
     for (int lineNumber = 1; start <= text.size(); lineNumber++) {
@@ -88,7 +65,7 @@ bool parseScript(const std::string &text, std::vector<ScriptStep> &steps, std::s
             return false;
         }
         for (size_t i = 1; i < line.size(); i++) {
-            int code = scriptKeyCode(line[i]);
+            int code = keyCodeOfName(line[i]);
             if (code < 0) {
                 error = where + "bad key \"" + line[i] + "\"";
                 return false;

@@ -10,9 +10,6 @@ struct ScriptStep {
     std::vector<int> keys; // Windows virtual-key codes, 0..255
 };
 
-// The virtual-key code for a key name of the script ("UP", "f12", "T", "38"), or -1.
-int scriptKeyCode(const std::string &name);
-
 // Read a whole script. On a bad line returns false with `error` saying the line number and
 // what is wrong; `steps` then holds the steps before it.
 bool parseScript(const std::string &text, std::vector<ScriptStep> &steps, std::string &error);

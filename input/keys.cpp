@@ -1,5 +1,5 @@
 // keys.cpp: the key-state table.
-#include "shell/keys.h"
+#include "input/keys.h"
 
 namespace {
 bool keyTable[KeyCodeCount]; // held keys by virtual-key code
