@@ -201,8 +201,11 @@ BmpFailure parseHeaders(const unsigned char *bytes, size_t length, Dib &dib) {
     dib.pixels = bytes + pixelOffset;
     dib.pixelBytes = length - static_cast<size_t>(pixelOffset);
     if (rle) {
+        // the image size is the length of the compressed data: the file must hold all of it
         uint32_t imageSize = readU32(header + 20);
-        if (imageSize != 0 && imageSize < dib.pixelBytes)
+        if (imageSize > dib.pixelBytes)
+            return BmpFailure::Truncated;
+        if (imageSize != 0)
             dib.pixelBytes = imageSize;
         return BmpFailure::None;
     }

@@ -4,6 +4,7 @@
 #include "input/keys.h"
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
@@ -168,7 +169,7 @@ void specialReleased(int key, int, int) {
     setKeyDown(virtualKeyFromSpecial(key), false);
 }
 
-Display *keymapDisplay; // our own X connection for XQueryKeymap
+Display *keymapDisplay; // GLUT's X connection, asked with XQueryKeymap
 char physicalKeys[32];  // the last keymap read
 
 bool physicallyDown(int code) {
@@ -195,8 +196,9 @@ void installKeyCallbacks() {
 }
 
 void dropKeysLostWithFocus() {
-    if (!keymapDisplay)
-        keymapDisplay = XOpenDisplay(nullptr);
+    // the server of the window (GLUT's -display, else $DISPLAY), through GLUT's own
+    // connection: a second one opened from $DISPLAY could reach another server
+    keymapDisplay = glXGetCurrentDisplay();
     if (!keymapDisplay)
         return;
     XQueryKeymap(keymapDisplay, physicalKeys);

@@ -11,5 +11,6 @@ const unsigned long *keysymsOfVirtualKey(int code, int *count);
 
 // Install the keyboard, keyboard-up, special and special-up callbacks (window must exist).
 void installKeyCallbacks();
-// Ask the X server which keys are physically down and release the rest (once per frame).
+// Ask the window's X server which keys are physically down and release the rest (once per
+// frame, with the window's GL context current).
 void dropKeysLostWithFocus();

@@ -35,13 +35,23 @@ void titleKeys() {
     }
 }
 
+namespace {
+bool newGameRefused; // the map was refused during this press of N: no retry until released
+} // namespace
+
 void pollNewGameKey() {
-    if (!isKeyDown(VK_N))
+    if (!isKeyDown(VK_N)) {
+        newGameRefused = false;
+        return;
+    }
+    if (newGameRefused)
         return;
     // the loader checks the file before it tears the old world down: a refused map
-    // leaves the round as it was
-    if (!loadMap(GameMapPath))
+    // leaves the round as it was, and says why once per press
+    if (!loadMap(GameMapPath)) {
+        newGameRefused = true;
         return;
+    }
     hudIntroCounter = 0;
     playing = false;
     showTitle = true;

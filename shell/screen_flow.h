@@ -9,10 +9,12 @@ extern bool spaceReleased; // SPACE seen up on the title screen; never cleared
 
 constexpr int VK_N = 'N'; // the new-game key
 
-void splashKeys();     // on the splash screen: SPACE shows the title
-void titleKeys();      // on the title screen: SPACE (after a release) starts play
-void pollNewGameKey(); // N: rebuild the world from the map and show the title
-void pollQuitKey();    // ESC: end the process with status 1
+void splashKeys(); // on the splash screen: SPACE shows the title
+void titleKeys();  // on the title screen: SPACE (after a release) starts play
+// N: rebuild the world from the map and show the title (again on every frame it is held);
+// a refused map is tried once per press.
+void pollNewGameKey();
+void pollQuitKey(); // ESC: end the process with status 1
 
 // Frame-rate line: count one displayed frame at `nowMs`; prints "%5.1f fps (%i)\n" about
 // once a second.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # game_sound_e2e.sh: the real game's sound, recorded by OpenAL Soft's wave device under Xvfb:
-# the intro music under the splash screen and a moo after a jump key in play; then a machine
-# with no audio device, where the game says so once and runs on silent.
+# the intro music under the splash screen and a moo after a jump key in play; a machine with
+# no audio device, where the game says so once and runs on silent; and a cow walking into
+# water over the ambience, with every real sound, where no sample reaches -1 dBFS.
 set -u
 export ALSOFT_DRIVERS=wave
 source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
@@ -20,13 +21,17 @@ recorded_seconds() {
     awk -v b="$bytes" -v h="$HEADER_BYTES" -v r="$RATE" 'BEGIN { printf "%.3f", (b - h) / (r * 2) }'
 }
 
-# rms FROM LENGTH: RMS amplitude (0..1) of the recording from FROM seconds for LENGTH
-# seconds. The device never finishes its header while the game runs, so read raw samples.
-rms() {
+# recording_stat FIELD FROM [LENGTH]: one figure of sox's stat (FIELD a regular expression
+# for its name) for the recording from FROM seconds, for LENGTH seconds or to the end. The
+# device never finishes its header while the game runs, so read raw samples.
+recording_stat() {
     tail -c +$((HEADER_BYTES + 1)) "$RECORDING" |
-        sox -t raw -r "$RATE" -e signed -b 16 -c 1 - -n trim "$1" "$2" stat 2>&1 |
-        awk '/^RMS +amplitude/ { print $3 }'
+        sox -t raw -r "$RATE" -e signed -b 16 -c 1 - -n trim "$2" ${3:+"$3"} stat 2>&1 |
+        awk -v field="^$1:" '$0 ~ field { print $NF }'
 }
+
+# rms FROM LENGTH: RMS amplitude (0..1) of the recording from FROM seconds for LENGTH seconds.
+rms() { recording_stat 'RMS +amplitude' "$1" "$2"; }
 
 # louder_than VALUE LIMIT: true when VALUE > LIMIT.
 louder_than() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
@@ -34,14 +39,22 @@ louder_than() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 # before SECONDS: the recorded time SECONDS before now (not below 0).
 before() { awk -v n="$(recorded_seconds)" -v s="$1" 'BEGIN { t = n - s; printf "%.3f", t < 0 ? 0 : t }'; }
 
+# shadow_data FOLDER ENTRY: FOLDER holds links to the game's data but for ENTRY, which is
+# left for the caller to make.
+GAME_DATA=$PASTURON_DATA
+shadow_data() {
+    mkdir -p "$1"
+    for entry in "$GAME_DATA"/*; do
+        [ "$(basename "$entry")" = "$2" ] || ln -s "$entry" "$1/"
+    done
+}
+
 # The game's own data, but with the background loops of play silenced, so that the only
 # sound after a jump is the jump's moo. The intro stays the real one.
 SHADOW="$E2E_TMP/data"
+shadow_data "$SHADOW" sounds
 mkdir -p "$SHADOW/sounds"
-for entry in "$PASTURON_DATA"/*; do
-    [ "$(basename "$entry")" = sounds ] || ln -s "$entry" "$SHADOW/"
-done
-for wav in "$PASTURON_DATA"/sounds/*.wav; do
+for wav in "$GAME_DATA"/sounds/*.wav; do
     ln -s "$wav" "$SHADOW/sounds/"
 done
 for quiet in MorningLQ.wav StartRound.wav; do
@@ -104,4 +117,34 @@ wait_game
 key_up Escape
 [ "$GAME_STATUS" = 1 ] || fail "ESC ended the silent game with status $GAME_STATUS"
 expect_only_the_no_device_line
+
+# 5. the water scene with every real sound: cow 1 walks left into a pond while the ambience
+# plays; the splash and the sonar start in one update, and the mix stays under -1 dBFS
+export ALSOFT_DRIVERS=wave
+POND="$E2E_TMP/pond"
+shadow_data "$POND" _maps
+mkdir -p "$POND/_maps"
+printf '%s\n' '~ ~ ~ ~ _ _ _ _1_ _ _ _2_ ' '~ ~ ~ ~ _ _ _ _ _ _ _ _ _ ' >"$POND/_maps/Map02.map"
+PASTURON_DATA="$POND"
+start_game
+sleep 1
+tap space
+sleep 0.5
+tap space
+sleep 2 # the round's bugle call is over
+dry=$(recording_stat 'Maximum amplitude' "$(before 1)" 1)
+walked_at=$(recorded_seconds)
+tap Left 1.5
+sleep 1.5
+wet=$(recording_stat 'Maximum amplitude' "$walked_at" 2)
+echo "the pond: peak $dry on the bank, $wet after walking in"
+louder_than "$wet" "$(awk -v d="$dry" 'BEGIN { print 2 * d }')" ||
+    fail "no splash or sonar heard after walking into the water (peak $dry, then $wet)"
+key_down Escape
+wait_game
+key_up Escape
+[ "$GAME_STATUS" = 1 ] || fail "ESC ended the pond game with status $GAME_STATUS"
+peak=$(recording_stat 'Maximum amplitude' 0)
+echo "the pond: the whole recording peaks at $peak"
+louder_than "$peak" 0.891 && fail "the mix reached $peak, past -1 dBFS (0.891)"
 echo "PASS"

@@ -214,6 +214,7 @@ TEST(BmpFixtures, DamagedFilesAreRefusedWithOneLine) {
         {"trunc_pixels", truncated},
         {"trunc_pixels_p1", truncated},
         {"trunc_dib", truncated},
+        {"trunc_rle", truncated},
         {"huge_offset", truncated},
         {"offset_at_end", truncated},
         {"colours_used_huge", truncated},

@@ -7,12 +7,15 @@ export LIBGL_ALWAYS_SOFTWARE=1
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 export ALSOFT_LOGLEVEL=${ALSOFT_LOGLEVEL:-0} # no "device not closed" note at exit
 E2E_TMP=$(mktemp -d /tmp/pasturon-e2e.XXXXXX)
-XVFB_PID=""
+XVFB_PID=""  # the last server start_display made
+XVFB_PIDS=() # every server it made, stopped at exit
 GAME_PID=""
 
 cleanup() {
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    for pid in "${XVFB_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
     wait 2>/dev/null
     rm -rf "$E2E_TMP"
 }
@@ -21,6 +24,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_display [WIDTHxHEIGHT]: a fresh X server, answering before we go on; exports DISPLAY.
+# Each call starts another server.
 start_display() {
     local size=${1:-1024x768} attempt
     for attempt in 1 2 3; do
@@ -35,7 +39,10 @@ start_display() {
         if [ -s "$E2E_TMP/display" ]; then
             export DISPLAY=":$(cat "$E2E_TMP/display")"
             for _ in $(seq 50); do
-                xdpyinfo >/dev/null 2>&1 && return 0
+                if xdpyinfo >/dev/null 2>&1; then
+                    XVFB_PIDS+=("$XVFB_PID")
+                    return 0
+                fi
                 sleep 0.1
             done
         fi
@@ -47,11 +54,15 @@ start_display() {
 }
 
 # start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
+# The game's own $DISPLAY is GAME_DISPLAY when set (its window may be sent elsewhere with
+# -display); the helpers look for the window on $DISPLAY.
 GAME_OUT="$E2E_TMP/game.out"
 GAME_ERR="$E2E_TMP/game.err"
 GAME_WINDOW=""
+GAME_DISPLAY=""
 start_game() {
-    (cd "$PASTURON_DATA" && exec "$PASTURON_BIN" "$@") >"$GAME_OUT" 2>"$GAME_ERR" &
+    (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} exec "$PASTURON_BIN" "$@") \
+        >"$GAME_OUT" 2>"$GAME_ERR" &
     GAME_PID=$!
     for _ in $(seq 300); do
         GAME_WINDOW=$(xdotool search --name '^Pasturon$' 2>/dev/null | head -1)

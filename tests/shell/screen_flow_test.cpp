@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,17 @@ class ScreenFlow : public ::testing::Test {
         else if (showTitle)
             titleKeys();
         pollNewGameKey();
+    }
+    // Frames with N held, then one with it released; what went to standard error meanwhile.
+    std::string holdNewGameKey(int frames) {
+        setKeyDown(VK_N, true);
+        testing::internal::CaptureStderr();
+        for (int i = 0; i < frames; i++)
+            frame();
+        std::string err = testing::internal::GetCapturedStderr();
+        setKeyDown(VK_N, false);
+        frame();
+        return err;
     }
     fs::path oldDir, dir;
 };
@@ -124,18 +136,25 @@ TEST_F(ScreenFlow, NewGameHeldRebuildsOnEveryFrameAndReturnsToTheTitle) {
     EXPECT_TRUE(playing);
 }
 
-TEST_F(ScreenFlow, NewGameWithARefusedMapKeepsTheRoundAsItWas) {
+size_t linesIn(const std::string &text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(ScreenFlow, NewGameWithARefusedMapKeepsTheRoundAndSaysSoOncePerPress) {
     showSplash = false;
     playing = true;
     cow1->bankedHay = 12;
     writeMap("_._.\n"); // no cows: refused
-    setKeyDown(VK_N, true);
-    testing::internal::CaptureStderr();
-    frame();
-    std::string err = testing::internal::GetCapturedStderr();
+    std::string err = holdNewGameKey(5);
     EXPECT_NE(err.find("Map02.map"), std::string::npos) << err;
+    EXPECT_EQ(linesIn(err), 1u) << err; // held for 5 frames, refused once
     EXPECT_TRUE(playing);
     EXPECT_EQ(cow1->bankedHay, 12);
+    EXPECT_EQ(holdNewGameKey(3), err); // a new press tries again
+    writeMap("_._1_2_.\n");            // mended: the next press starts over
+    EXPECT_EQ(holdNewGameKey(1), "");
+    EXPECT_TRUE(showTitle);
+    EXPECT_EQ(cow1->bankedHay, 0);
 }
 
 TEST_F(ScreenFlow, EscapeEndsTheProcessWithStatusOne) {

@@ -24,8 +24,11 @@ for t in "${textures[@]}"; do
     cells+=(-label "$t $size" "$data/textures/$t.bmp")
 done
 cells+=(-label "splashscreen $(identify -format '%wx%h' "$data/splashscreen.bmp")" "$data/splashscreen.bmp")
+# the game's own font: ImageMagick's default one is not installed everywhere
+font="$data/fonts/arial.ttf"
+[ -f "$font" ] || { echo "no font at $font: build the game's data first" >&2; exit 1; }
 montage "${cells[@]}" -geometry 256x256+6+6 -tile 6x -background '#303030' -fill white \
-    -pointsize 14 "$out"
+    -font "$font" -pointsize 14 "$out"
 echo "contact sheet: $out"
 
 python3 - "$data/sounds" <<'PY'

@@ -6,14 +6,19 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "synth.h"
 
 namespace {
 
-const double PeakDb = -1.5;    // dBFS: every file peaks here, safely under -1 dBFS...
-const double AmbientDb = -7.5; // ...but the ambience, a quiet bed under the whole round
-const double MaxRmsDb = -14;   // dBFS: dense sounds are turned down to about the others' level
+// The rules start several sounds in one update (a splash with the sonar; a head-butt's
+// whoosh, knock, injection, groan and breaking glass), all over the ambience: every file
+// keeps this much room under its solo level, so that no such group, mixed, reaches -1 dBFS.
+const double MixHeadroomDb = 8.5;
+const double PeakDb = -1.5 - MixHeadroomDb;    // dBFS: where every file peaks...
+const double AmbientDb = -7.5 - MixHeadroomDb; // ...but the ambience, a quiet bed under the round
+const double MaxRmsDb = -14 - MixHeadroomDb; // dBFS: dense sounds turned down to the others' level
 
 // Vowels as three formants (Hz, bandwidth Hz, gain).
 const Vowel Hum{{{250, 90, 1.0}, {1000, 200, 0.04}, {2400, 300, 0.01}}}; // closed lips: "mm"
@@ -28,18 +33,28 @@ double smooth(double t) {
     return t * t * (3 - 2 * t);
 }
 
-// A value that moves through (time, value) points with smooth steps between them.
-double contour(double t, std::initializer_list<std::pair<double, double>> points) {
-    const std::pair<double, double> *prev = points.begin();
+using Knot = std::pair<double, double>; // (time, value) of a contour
+
+// A value that moves through the points from `first` to `last` with smooth steps between them.
+double contour(double t, const Knot *first, const Knot *last) {
+    const Knot *prev = first;
     if (t <= prev->first)
         return prev->second;
-    for (const auto *p = points.begin() + 1; p != points.end(); ++p) {
+    for (const Knot *p = first + 1; p != last; ++p) {
         if (t <= p->first)
             return prev->second + (p->second - prev->second) *
                                       smooth((t - prev->first) / (p->first - prev->first));
         prev = p;
     }
     return prev->second;
+}
+
+double contour(double t, std::initializer_list<Knot> points) {
+    return contour(t, points.begin(), points.end());
+}
+
+double contour(double t, const std::vector<Knot> &points) {
+    return contour(t, points.data(), points.data() + points.size());
 }
 
 // Slow random drift around 1 (pitch jitter), repeatable from a seed.
@@ -289,57 +304,206 @@ Signal cheer() {
     return s;
 }
 
-// A bird's call, one of four kinds, with a pitch factor around 1.
-Signal birdCall(int kind, double pitch, Rng &rng) {
-    switch (kind) {
-    case 0: { // a falling trill
-        Signal s = silence(0.7);
-        int chirps = 4 + rng.below(4);
-        for (int i = 0; i < chirps; ++i) {
-            Oscillator o;
-            Signal chirp = render(0.05, [&](double t) {
-                return std::sin(M_PI * t / 0.05) * o.next(pitch * (4300 - 22000 * t));
-            });
-            mixAt(s, chirp, i * 0.075, 1);
-        }
-        return s;
-    }
-    case 1: { // "tweet tweet": two rising whistles
-        Signal s = silence(0.45);
-        for (int i = 0; i < 2; ++i) {
-            Oscillator o;
-            Signal tweet = render(0.13, [&](double t) {
-                return std::sin(M_PI * t / 0.13) * o.next(pitch * (2500 + 9000 * t));
-            });
-            mixAt(s, tweet, i * 0.2, 1);
-        }
-        return s;
-    }
-    case 2: { // a warble
-        Oscillator o;
-        return render(0.45, [&](double t) {
-            return gate(t, 0.03, 0.38, 0.07) *
-                   o.next(pitch * (3100 + 450 * std::sin(2 * M_PI * 23 * t)));
-        });
-    }
-    default: { // a cuckoo in the distance
-        Signal s = silence(0.7);
-        for (int i = 0; i < 2; ++i) {
-            double hz = (i == 0 ? 660 : 525) * pitch;
-            mixAt(s,
-                  render(0.26,
-                         [hz](double t) {
-                             return gate(t, 0.02, 0.18, 0.06) * (std::sin(2 * M_PI * hz * t) +
-                                                                 0.1 * std::sin(4 * M_PI * hz * t));
-                         }),
-                  i * 0.32, 1);
-        }
-        return s;
-    }
-    }
+// --- Birds of the morning ambience: a few kinds of singer, each with its own song. ---
+
+// One note of a song: a whistle gliding through (fraction of the note, Hz) points, with a
+// little of its second and third harmonic, an optional flutter of its loudness and a rasp.
+struct Syllable {
+    double seconds;
+    std::vector<Knot> hz;                      // pitch contour; fraction 0..1 of the note
+    double harmonic2 = 0.08, harmonic3 = 0.02; // levels against the fundamental
+    double flutterHz = 0, flutterDepth = 0;    // a quick tremble of the loudness
+    double raspHz = 0, rasp = 0;               // a buzz that roughens the tone (0 for none)
+    double level = 1;
+    double attack = 0.15, release = 0.3; // fractions of the note
+};
+
+Signal sing(const Syllable &n, Rng &rng) {
+    Drift drift(rng.next(), 0.01);
+    double phase = 0, raspPhase = 0;
+    const double len = n.seconds;
+    return render(len, [&](double t) {
+        double u = t / len;
+        double hz = contour(u, n.hz) * drift.at(t * 6);
+        phase += hz / SampleRate;
+        raspPhase += n.raspHz / SampleRate;
+        double tone = std::sin(2 * M_PI * phase);
+        if (2 * hz < 10000) // no partial past what the sample rate holds
+            tone += n.harmonic2 * std::sin(4 * M_PI * phase);
+        if (3 * hz < 10000)
+            tone += n.harmonic3 * std::sin(6 * M_PI * phase);
+        double env = smooth(u / n.attack) * smooth((1 - u) / n.release);
+        double flutter = 1 - n.flutterDepth * (0.5 + 0.5 * std::cos(2 * M_PI * n.flutterHz * t));
+        double buzz = 1 - n.rasp * (0.5 + 0.5 * std::sin(2 * M_PI * raspPhase));
+        return n.level * env * flutter * buzz * tone;
+    });
 }
 
-// A morning in the fields: a soft breeze that swells twice and birds here and there.
+// Notes one after another, each followed by its gap in seconds.
+Signal phrase(const std::vector<std::pair<Syllable, double>> &notes, Rng &rng) {
+    double length = 0;
+    for (const auto &[note, gap] : notes)
+        length += note.seconds + gap;
+    Signal s = silence(length);
+    double at = 0;
+    for (const auto &[note, gap] : notes) {
+        mixAt(s, sing(note, rng), at, 1);
+        at += note.seconds + gap;
+    }
+    return s;
+}
+
+// A robin: a carolling phrase of varied whistles, no two alike, high and thin.
+Signal robin(double pitch, Rng &rng) {
+    std::vector<std::pair<Syllable, double>> notes;
+    int count = 5 + rng.below(4);
+    for (int i = 0; i < count; ++i) {
+        double base = pitch * rng.range(2600, 4200), top = base * rng.range(1.2, 1.6);
+        double len = rng.range(0.05, 0.16), gap = rng.range(0.03, 0.09);
+        double level = rng.range(0.5, 1.0);
+        Syllable n{len, {}};
+        switch (rng.below(4)) {
+        case 0: // up-slur
+            n.hz = {{0, base}, {1, top}};
+            break;
+        case 1: // down-slur
+            n.hz = {{0, top}, {1, base}};
+            break;
+        case 2: // a chevron, up and back down
+            n.hz = {{0, base}, {0.45, top}, {1, base * 0.95}};
+            break;
+        default: // a quick tremolo on one pitch
+            n.hz = {{0, base * 1.05}, {1, base}};
+            n.flutterHz = rng.range(40, 70);
+            n.flutterDepth = 0.8;
+            break;
+        }
+        n.level = level;
+        notes.push_back({n, gap});
+    }
+    return phrase(notes, rng);
+}
+
+// A chaffinch: a trill that runs down the scale and speeds up, then a flourish.
+Signal chaffinch(double pitch, Rng &rng) {
+    std::vector<std::pair<Syllable, double>> notes;
+    int count = 8 + rng.below(5);
+    double interval = rng.range(0.09, 0.11);
+    for (int i = 0; i < count; ++i) {
+        double u = static_cast<double>(i) / count;
+        double hz = pitch * (5600 - 2000 * u);
+        Syllable n{interval * 0.6, {{0, hz * 1.15}, {1, hz * 0.85}}};
+        n.level = 0.6 + 0.4 * u;
+        notes.push_back({n, interval * 0.4});
+        interval *= 0.95;
+    }
+    double flourish = pitch * rng.range(2800, 3200);
+    Syllable end{0.22, {{0, flourish}, {0.35, flourish * 1.55}, {1, flourish * 0.8}}};
+    end.harmonic2 = 0.15;
+    notes.push_back({end, 0});
+    return phrase(notes, rng);
+}
+
+// A great tit: "tea-cher, tea-cher, tea-cher", a high note and a low one, over and over.
+Signal greatTit(double pitch, Rng &rng) {
+    std::vector<std::pair<Syllable, double>> notes;
+    int pairs = 3 + rng.below(3);
+    double high = pitch * rng.range(5200, 6200), low = pitch * rng.range(3300, 3900);
+    for (int i = 0; i < pairs; ++i) {
+        Syllable tea{0.08, {{0, high}, {1, high * 0.97}}};
+        Syllable cher{0.11, {{0, low * 1.04}, {1, low * 0.96}}};
+        tea.harmonic2 = cher.harmonic2 = 0.05;
+        notes.push_back({tea, 0.04});
+        notes.push_back({cher, rng.range(0.1, 0.14)});
+    }
+    return phrase(notes, rng);
+}
+
+// A sparrow: a few husky "cheep"s, rich in harmonics and rough.
+Signal sparrow(double pitch, Rng &rng) {
+    std::vector<std::pair<Syllable, double>> notes;
+    int count = 2 + rng.below(4);
+    for (int i = 0; i < count; ++i) {
+        double hz = pitch * rng.range(2800, 3400);
+        Syllable cheep{rng.range(0.07, 0.11), {{0, hz}, {0.3, hz * 1.4}, {1, hz * 1.05}}};
+        cheep.harmonic2 = 0.4;
+        cheep.harmonic3 = 0.12;
+        cheep.raspHz = rng.range(180, 320);
+        cheep.rasp = 0.5;
+        cheep.attack = 0.08;
+        cheep.level = rng.range(0.6, 1.0);
+        notes.push_back({cheep, rng.range(0.08, 0.22)});
+    }
+    return phrase(notes, rng);
+}
+
+// A blackbird: a slow, mellow fluted warble low in the range, then a soft high twitter.
+Signal blackbird(double pitch, Rng &rng) {
+    std::vector<std::pair<Syllable, double>> notes;
+    int count = 3 + rng.below(3);
+    for (int i = 0; i < count; ++i) {
+        double a = pitch * rng.range(1500, 2300), b = pitch * rng.range(1600, 2800);
+        double c = pitch * rng.range(1400, 2400), len = rng.range(0.16, 0.32);
+        Syllable n{len, {{0, a}, {0.5, b}, {1, c}}};
+        n.harmonic2 = 0.2;
+        n.harmonic3 = 0.06;
+        n.flutterHz = rng.range(18, 30);
+        n.flutterDepth = 0.25;
+        n.level = rng.range(0.7, 1.0);
+        notes.push_back({n, rng.range(0.05, 0.12)});
+    }
+    int twitters = 3 + rng.below(4);
+    for (int i = 0; i < twitters; ++i) {
+        double hz = pitch * rng.range(5000, 6500);
+        Syllable t{0.03, {{0, hz}, {1, hz * 0.8}}};
+        t.level = 0.35;
+        notes.push_back({t, 0.025});
+    }
+    return phrase(notes, rng);
+}
+
+// A cuckoo far off: "cuck-oo", a falling third, each note sagging as it fades.
+Signal cuckoo(double pitch, Rng &rng) {
+    Syllable cu{0.2, {{0, 720 * pitch}, {1, 680 * pitch}}};
+    Syllable koo{0.34, {{0, 590 * pitch}, {1, 545 * pitch}}};
+    cu.harmonic2 = koo.harmonic2 = 0.06;
+    cu.attack = koo.attack = 0.2;
+    koo.release = 0.5;
+    return phrase({{cu, 0.1}, {koo, 0}}, rng);
+}
+
+// A song heard from `distance` (about 1 near .. 4 far): quieter, duller and with the
+// echoes of the farmyard (barn, trees) trailing behind it.
+Signal heardFrom(const Signal &song, double distance, Rng &rng) {
+    Signal out = silence(static_cast<double>(song.size()) / SampleRate + 0.35);
+    Filter air(Filter::LowPass, 9000 / distance, 0.7);
+    Signal dull(song.size());
+    for (size_t i = 0; i < song.size(); ++i)
+        dull[i] = air.run(song[i]);
+    mixInto(out, dull, 0, 1 / distance);
+    // many faint reflections, dying away over about a fifth of a second, and duller still
+    Filter soft(Filter::LowPass, 3500, 0.7);
+    Signal echo(dull.size());
+    for (size_t i = 0; i < dull.size(); ++i)
+        echo[i] = soft.run(dull[i]);
+    for (int e = 0; e < 10; ++e) {
+        double delay = 0.02 + 0.03 * e + rng.range(0, 0.02);
+        double gain = 0.22 * std::exp(-delay / 0.09) * std::sqrt(distance) / distance;
+        mixAt(out, echo, delay, gain);
+    }
+    return out;
+}
+
+using Song = Signal (*)(double pitch, Rng &rng);
+
+// A singer on its perch: its kind, how far off it is, and when it starts each song.
+struct Singer {
+    Song song;
+    double distance;
+    std::vector<double> songsAt; // seconds into the loop
+};
+
+// A morning in the fields: a soft breeze that swells twice, and birds singing round the farm.
 Signal morningLoop() {
     const double len = 12.0;
     Rng rng(291);
@@ -353,12 +517,21 @@ Signal morningLoop() {
             0.55 + 0.3 * std::sin(2 * M_PI * 2 * u) + 0.15 * std::sin(2 * M_PI * 5 * u + 1);
         s[i] = 1.6 * breeze[i] * swell + 0.05 * rustle[i] * swell * swell;
     }
-    for (int i = 0; i < 14; ++i) {
-        int kind = i % 7 == 3 ? 3 : rng.below(3);
-        double gain = kind == 3 ? 0.3 : rng.range(0.2, 0.45);
-        double pitch = rng.range(0.85, 1.15), at = rng.range(0, len);
-        mixAt(s, birdCall(kind, pitch, rng), at, gain, true);
-    }
+    const Singer singers[] = {
+        {robin, 1.6, {0.4, 4.3, 8.1}},    // in the hedge
+        {chaffinch, 2.2, {2.1, 9.4}},     // in the orchard
+        {greatTit, 1.4, {6.1}},           // on the fence
+        {sparrow, 1.3, {1.5, 5.4, 11.2}}, // under the barn's eaves
+        {blackbird, 2.4, {10.1}},         // on the barn roof
+        {cuckoo, 2.5, {3.0, 7.0}},        // far off in the wood
+    };
+    Rng birds(292);
+    for (const Singer &singer : singers)
+        for (double at : singer.songsAt) {
+            double pitch = birds.range(0.97, 1.03); // never twice quite the same
+            Signal song = singer.song(pitch, birds);
+            mixAt(s, heardFrom(song, singer.distance, birds), at, 0.4, true);
+        }
     return s;
 }
 

@@ -237,25 +237,106 @@ Canvas haySide() {
     return c;
 }
 
+// Broken faces of a stone: random points on the wrapping picture; each pixel belongs to the
+// nearest one (its face), and `edge` is how close it lies to the next face (0 on the border).
+struct Facets {
+    std::vector<Point> sites;
+    std::vector<double> tone; // each face a little lighter or darker
+    int size;
+
+    Facets(int size, int count, Rng &rng) : size(size) {
+        for (int i = 0; i < count; ++i) {
+            double x = rng.range(0, size), y = rng.range(0, size), t = rng.range(-1, 1);
+            sites.push_back({x, y});
+            tone.push_back(t);
+        }
+    }
+    // The face at (x, y) and the distance in pixels to its border with the next face.
+    int at(double x, double y, double *edge) const {
+        double best = 1e9, second = 1e9;
+        int face = 0;
+        for (size_t i = 0; i < sites.size(); ++i) {
+            double dx = std::fabs(x - sites[i].x), dy = std::fabs(y - sites[i].y);
+            dx = std::min(dx, size - dx); // across the edges: the picture wraps
+            dy = std::min(dy, size - dy);
+            double d = std::hypot(dx, dy);
+            if (d < best) {
+                second = best;
+                best = d;
+                face = static_cast<int>(i);
+            } else if (d < second) {
+                second = d;
+            }
+        }
+        *edge = (second - best) / 2;
+        return face;
+    }
+};
+
+// A hairline crack: a wandering, forking line, dark in the gap with a lit lip below it.
+void crack(Canvas &c, Point from, double angle, double length, double width, Colour dark, Rng &rng,
+           int forks) {
+    std::vector<Point> path{from};
+    Point p = from;
+    for (double run = 0; run < length; run += 3) {
+        angle += rng.range(-0.45, 0.45);
+        p = {p.x + 3 * std::cos(angle), p.y + 3 * std::sin(angle)};
+        path.push_back(p);
+        if (forks > 0 && rng.unit() < 0.06) {
+            double side = rng.unit() < 0.5 ? -0.8 : 0.8, rest = (length - run) * 0.5;
+            crack(c, p, angle + side, rest, width * 0.7, dark, rng, forks - 1);
+        }
+    }
+    std::vector<Point> lip;
+    for (const Point &q : path)
+        lip.push_back({q.x + 0.8, q.y + 0.9});
+    drawPath(c, lip, width, hex(0xffffff), 0.15);
+    drawPath(c, path, width, dark, 0.55);
+}
+
 Canvas rock(Colour dark, Colour light, std::uint64_t seed, bool moss) {
     const int n = 128;
     Canvas c(n, n);
     c.wrap = true;
     TileFractal body(n, 4, 5, seed);
-    TileFractal cracks(n, 3, 4, seed + 1);
-    TileFractal lichen(n, 6, 3, seed + 2);
+    TileFractal relief(n, 8, 4, seed + 1);
+    TileFractal lichen(n, 6, 4, seed + 2);
+    TileFractal grain(n, 64, 1, seed + 4);
+    Rng rng(seed + 3);
+    Facets faces(n, 9, rng);
     paint(c, [&](int x, int y) {
+        double edge;
+        int face = faces.at(x + 0.5, y + 0.5, &edge);
         Colour s = mix(dark, light, body.at(x, y));
-        double ridge = 1 - std::fabs(2 * cracks.at(x, y) - 1); // thin lines where noise = 0.5
-        s = mix(s, scale(dark, 0.5), 0.8 * smoothstep(0.972, 0.992, ridge));
-        if (moss)
-            s = mix(s, hex(0x7a9a3a), 0.8 * smoothstep(0.6, 0.7, lichen.at(x, y)));
+        s = scale(s, 1 + 0.09 * faces.tone[static_cast<size_t>(face)]);
+        // light from the upper left on a rough surface
+        double slope = relief.at(x - 1, y - 1) - relief.at(x + 1, y + 1);
+        s = scale(s, 1 + 2.2 * slope);
+        // the worn ridge where two faces meet: lit on one side, shadowed on the other
+        double ridge = smoothstep(2.5, 0.0, edge);
+        s = scale(s, 1 + 0.12 * ridge * (faces.tone[static_cast<size_t>(face)] > 0 ? 1 : -1));
+        s = scale(s, 0.9 + 0.2 * grain.at(x, y)); // fine crystals
+        if (moss) { // crusts of lichen, grey-green, thin at their ragged edges
+            double crust = lichen.at(x, y) + 0.25 * (grain.at(x, y) - 0.5);
+            double m = smoothstep(0.58, 0.7, crust);
+            Colour growth = mix(hex(0x6e7e4a), hex(0xa8b47a), grain.at(x + 7, y + 3));
+            s = mix(s, scale(growth, 0.85 + 0.3 * relief.at(x, y)), 0.75 * m);
+        }
         return s;
     });
-    Rng rng(seed + 3);
-    for (int i = 0; i < 500; ++i) {
-        Colour speck = rng.unit() < 0.5 ? scale(dark, 0.6) : mix(light, hex(0xffffff), 0.4);
-        fillEllipse(c, {rng.range(0, n), rng.range(0, n)}, 0.7, 0.7, speck, 0.7);
+    for (int i = 0; i < 700; ++i) { // mineral grains: pale ones, dark flecks, a little rust
+        double pick = rng.unit(), size = rng.range(0.3, 0.9), alpha = rng.range(0.2, 0.6);
+        double x = rng.range(0, n), y = rng.range(0, n), angle = rng.range(0, M_PI);
+        Colour speck = pick < 0.25   ? scale(dark, 0.6)
+                       : pick < 0.92 ? mix(light, hex(0xf4f0e8), rng.unit())
+                                     : mix(light, hex(0xb87a50), 0.5);
+        fillEllipse(c, {x, y}, size * 1.4, size, speck, alpha, angle);
+    }
+    int cracks = 2 + rng.below(2);
+    for (int i = 0; i < cracks; ++i) {
+        double x = rng.range(0, n), y = rng.range(0, n), angle = rng.range(0, 2 * M_PI);
+        double length = rng.range(40, 90);
+        crack(c, {x, y}, angle, length, 1.0, scale(dark, 0.45), rng, 2);
     }
     return c;
 }
@@ -434,17 +515,41 @@ Canvas plainWhite(bool hair) {
     return c;
 }
 
+// Horn: pale keratin at the base (bottom row) darkening in streaks to the tip (top row),
+// with the growth rings of the years near the base and fine fibres along its length.
 Canvas horn() {
     const int n = 64;
     Canvas c(n, n);
-    TileFractal streak(n, n, 16, 2, 2, 141);
+    c.wrap = true;
+    TileFractal fibres(n, n, 16, 2, 3, 141); // long streaks up the horn
+    TileFractal mottle(n, 4, 3, 142);
+    TileFractal wobble(n, 6, 2, 143);
+    Rng rng(144);
+    // growth rings: closer together towards the base, each a groove with a lit ridge above
+    std::vector<double> rings;
+    for (double at = 0.04; at < 0.6; at += rng.range(0.035, 0.06) * (1 + 1.5 * at))
+        rings.push_back(at);
     paint(c, [&](int x, int y) {
-        double t = 1 - (y + 0.5) / n; // 0 at the base (bottom row), 1 at the tip
-        Colour h = mix(hex(0xf2ead4), hex(0x5a4a38), std::pow(t, 1.6));
-        double rings = 0.5 + 0.5 * std::cos(2 * M_PI * 6 * t);
-        h = scale(h, 1 - 0.12 * rings * (1 - t));
-        return scale(h, 0.96 + 0.06 * streak.at(x, y));
+        double t = 1 - (y + 0.5) / n; // 0 at the base, 1 at the tip
+        double f = fibres.at(x, y);
+        // the dark of the tip reaches down further along some fibres than others
+        double tip = smoothstep(0.5, 1.0, t + 0.16 * (f - 0.5) + 0.2 * (mottle.at(x, y) - 0.5));
+        Colour keratin = mix(hex(0xd8cfb4), hex(0xf1e8cf), smoothstep(0.0, 0.35, t));
+        keratin = mix(keratin, hex(0xb8a27a), 0.35 * mottle.at(x, y)); // honey-coloured clouds
+        Colour h = mix(keratin, hex(0x3a2e24), tip);
+        double groove = 0;
+        for (double r : rings) {
+            double d = (t - r) * n + 4 * (wobble.at(x, y) - 0.5); // rows from the ring
+            groove += std::exp(-d * d / 0.8) - 0.5 * std::exp(-(d - 1.3) * (d - 1.3) / 0.8);
+        }
+        h = scale(h, 1 - 0.16 * groove * (1 - t));
+        return scale(h, 0.93 + 0.14 * f);
     });
+    for (int i = 0; i < 10; ++i) { // faint scratches along the grain
+        double x = rng.range(0, n), y = rng.range(n * 0.3, n), len = rng.range(4, 10);
+        double lean = rng.range(-0.15, 0.15), alpha = rng.range(0.08, 0.18);
+        drawLine(c, {x, y}, {x + len * lean, y - len}, 0.5, hex(0x6a5a44), alpha);
+    }
     return c;
 }
 
