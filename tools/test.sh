@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # test.sh: install what is missing, build, and run every test: unit and end-to-end tests in a
-# warnings-as-errors build, then the unit tests and the fuzzers under ASan + UBSan.
+# warnings-as-errors build, then the unit, rendered and fuzz tests and one game under ASan + UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --test
@@ -14,5 +14,8 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DPASTURON_SANITIZE=ON -DPASTURON_FUZZ=ON -DPASTURON_WERROR=ON
 cmake --build build-sanitize -j"$jobs"
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
-    ctest --output-on-failure -j"$jobs" --timeout 900 -LE 'e2e|gl')
+# everything but the end-to-end tests (rendered tests and fuzzers included), then one whole
+# run of the real game through splash, title, play and ESC
+(cd build-sanitize && export ASAN_OPTIONS=detect_leaks=1 &&
+    ctest --output-on-failure -j"$jobs" --timeout 900 -LE e2e &&
+    ctest --output-on-failure --timeout 900 -R '^shell_e2e_flow$')

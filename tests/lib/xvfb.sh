@@ -55,13 +55,15 @@ start_display() {
 
 # start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
 # The game's own $DISPLAY is GAME_DISPLAY when set (its window may be sent elsewhere with
-# -display); the helpers look for the window on $DISPLAY.
+# -display); the helpers look for the window on $DISPLAY. PASTURON_PRELOAD, when set, is the
+# sanitizer build's library that keeps Mesa's driver loaded for the leak check.
 GAME_OUT="$E2E_TMP/game.out"
 GAME_ERR="$E2E_TMP/game.err"
 GAME_WINDOW=""
 GAME_DISPLAY=""
 start_game() {
-    (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} exec "$PASTURON_BIN" "$@") \
+    (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
+        exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@") \
         >"$GAME_OUT" 2>"$GAME_ERR" &
     GAME_PID=$!
     for _ in $(seq 300); do

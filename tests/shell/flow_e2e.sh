@@ -8,7 +8,8 @@ source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 # expect_refusal ARGS...: status 2, one line on standard error naming the argument, no window
 expect_refusal() {
     local rc=0
-    "$PASTURON_BIN" "$@" >"$E2E_TMP/opt.out" 2>"$E2E_TMP/opt.err" || rc=$?
+    ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@" \
+        >"$E2E_TMP/opt.out" 2>"$E2E_TMP/opt.err" || rc=$?
     [ "$rc" = 2 ] || fail "pasturon $* ended with $rc, not 2"
     [ "$(wc -l <"$E2E_TMP/opt.err")" = 1 ] || fail "pasturon $*: $(cat "$E2E_TMP/opt.err")"
     grep -qF -- "'${!#}'" "$E2E_TMP/opt.err" || fail "pasturon $*: $(cat "$E2E_TMP/opt.err")"
