@@ -2,39 +2,19 @@
 // (no drawing here).
 #include "hud/panels.h"
 #include "rules/cow.h"
-#include "input/keys.h"
+#include "input/controls.h"
+#include "input/key_names.h"
 
 #include <cstdio>
+#include <string>
 
 char ControlLabels[ControlLineCount][ControlLabelSize];
 
 namespace {
 
-// One label: shown on `line` when the cow's key for it has virtual-key code `code`.
-struct KeyLabel {
-    ControlLine line;
-    int code;
-    const char *text;
-};
-
-const KeyLabel KeyLabels[] = {
-    {UpLine, VK_Up, "UP: UP"},
-    {UpLine, 'W', "UP: 'W'"},
-    {DownLine, VK_Down, "DOWN: DOWN"},
-    {DownLine, 'S', "DOWN: 'S'"},
-    {LeftLine, VK_Left, "LEFT: LEFT"},
-    {LeftLine, 'A', "LEFT: 'A'"},
-    {RightLine, VK_Right, "RIGHT: RIGHT"},
-    {RightLine, 'D', "RIGHT: 'D'"},
-    {JumpLine, VK_RShift, "JUMP: RSHIFT"},
-    {JumpLine, VK_Insert, "JUMP: INSERT"},
-    {JumpLine, VK_LShift, "JUMP: LSHIFT"},
-    {JumpLine, 'T', "JUMP: 'T'"},
-    {AttackLine, VK_RControl, "ATTACK: RCTRL"},
-    {AttackLine, VK_Delete, "ATTACK: DELETE"},
-    {AttackLine, VK_LControl, "ATTACK: LCTRL"},
-    {AttackLine, 'F', "ATTACK: 'F'"},
-};
+// The words of each line of the controls screen.
+constexpr const char *LineWords[ControlLineCount] = {"UP",    "DOWN", "LEFT",
+                                                     "RIGHT", "JUMP", "ATTACK"};
 
 } // namespace
 
@@ -53,12 +33,13 @@ HudPanel chooseHudPanel(int introPasses, bool controlsHeld, bool won, bool rival
 void fillControlLabels(const Cow *cow) {
     const int keys[ControlLineCount] = {cow->keyUp,    cow->keyDown, cow->keyLeft,
                                         cow->keyRight, cow->keyJump, cow->keyButt};
-    for (const KeyLabel &label : KeyLabels)
-        if (keys[label.line] == label.code)
-            std::snprintf(ControlLabels[label.line], ControlLabelSize, "%s", label.text);
+    for (int line = 0; line < ControlLineCount; line++)
+        std::snprintf(ControlLabels[line], ControlLabelSize, "%s: %s", LineWords[line],
+                      keyLabel(shownKeyOf(keys[line])).c_str());
 }
 
 const char *controlsHint(const Cow *cow) {
-    return cow->kind == '1' ? "Hit F12 for controls during game"
-                            : "Hit F1 for controls during game";
+    static std::string hint; // process lifetime: the text of the last call
+    hint = "Hit " + keyLabel(shownKeyOf(cow->keyControls)) + " for controls during game";
+    return hint.c_str();
 }

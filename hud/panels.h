@@ -20,8 +20,9 @@ constexpr int ControlLabelSize = 20; // bytes per label, terminator included
 // --- Process lifetime: shared by both players, refilled before each controls screen ---
 extern char ControlLabels[ControlLineCount][ControlLabelSize];
 
-// Rewrite each line whose key of `cow` has a label; other lines keep their text.
+// Write each line with the key bound to that action of `cow`.
 void fillControlLabels(const Cow *cow);
 
-// The introduction's hint for `cow`: where its controls screen is.
+// The introduction's hint for `cow`: the key that shows its controls screen. The text lives until
+// the next call.
 const char *controlsHint(const Cow *cow);

@@ -1,26 +1,39 @@
-// keys.cpp: the key-state table.
+// keys.cpp: the key-state table: which sources hold each key.
 #include "input/keys.h"
 
 namespace {
-bool keyTable[KeyCodeCount]; // held keys by virtual-key code
+unsigned keyTable[KeyCodeCount]; // held keys by virtual-key code: a KeySource bit per holder
 }
 
 bool isKeyDown(int code) {
-    return code >= 0 && code < KeyCodeCount && keyTable[code];
+    return code >= 0 && code < KeyCodeCount && keyTable[code] != 0;
+}
+
+void setKeyFrom(KeySource source, int code, bool down) {
+    if (code < 0 || code >= KeyCodeCount)
+        return;
+    if (down)
+        keyTable[code] |= source;
+    else
+        keyTable[code] &= ~static_cast<unsigned>(source);
 }
 
 void setKeyDown(int code, bool down) {
-    if (code >= 0 && code < KeyCodeCount)
-        keyTable[code] = down;
+    setKeyFrom(KeyboardSource, code, down);
+}
+
+void releaseKeysFrom(KeySource source) {
+    for (unsigned &key : keyTable)
+        key &= ~static_cast<unsigned>(source);
 }
 
 void releaseAllKeys() {
-    for (bool &key : keyTable)
-        key = false;
+    for (unsigned &key : keyTable)
+        key = 0;
 }
 
 void releaseKeysNotHeld(bool (*physicallyDown)(int code)) {
     for (int code = 0; code < KeyCodeCount; code++)
-        if (keyTable[code] && !physicallyDown(code))
-            keyTable[code] = false;
+        if ((keyTable[code] & KeyboardSource) && !physicallyDown(code))
+            keyTable[code] &= ~static_cast<unsigned>(KeyboardSource);
 }

@@ -7,6 +7,7 @@
 #include "models/kind_models.h"
 #include "rules/kind_rules.h"
 #include "shell/camera.h"
+#include "shell/gamepads.h"
 #include "shell/key_map.h"
 #include "shell/screen_flow.h"
 #include "models/draw_passes.h"
@@ -40,6 +41,7 @@ void initGame() {
 
 void displayFrame() {
     dropKeysLostWithFocus();
+    pollGamepads();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -1,12 +1,40 @@
 // key_map.cpp: GLUT key events into the key-state table, and the X server's own view of
 // the keyboard for keys released while the window had no focus.
 #include "shell/key_map.h"
+#include "input/controls.h"
 #include "input/keys.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
+
+namespace {
+
+// The punctuation keys of a US keyboard, unshifted and shifted, and their virtual-key codes.
+struct PunctuationKey {
+    char plain, shifted;
+    int code;
+    unsigned long keysym;
+};
+constexpr PunctuationKey PunctuationKeys[] = {
+    {';', ':', 186, XK_semicolon},   {'=', '+', 187, XK_equal},
+    {',', '<', 188, XK_comma},       {'-', '_', 189, XK_minus},
+    {'.', '>', 190, XK_period},      {'/', '?', 191, XK_slash},
+    {'`', '~', 192, XK_grave},       {'[', '{', 219, XK_bracketleft},
+    {'\\', '|', 220, XK_backslash},  {']', '}', 221, XK_bracketright},
+    {'\'', '"', 222, XK_apostrophe},
+};
+
+int punctuationKey(unsigned char key) {
+    for (const PunctuationKey &p : PunctuationKeys)
+        if (key == static_cast<unsigned char>(p.plain) ||
+            key == static_cast<unsigned char>(p.shifted))
+            return p.code;
+    return 0;
+}
+
+} // namespace
 
 int virtualKeyFromChar(unsigned char key, bool ctrl) {
     if (ctrl && key >= 1 && key <= 26)
@@ -31,7 +59,7 @@ int virtualKeyFromChar(unsigned char key, bool ctrl) {
     case 13:
         return 13; // return
     default:
-        return 0;
+        return punctuationKey(key);
     }
 }
 
@@ -67,6 +95,10 @@ int virtualKeyFromSpecial(int glutKey) {
         return VK_LControl;
     case GLUT_KEY_CTRL_R:
         return VK_RControl;
+    case GLUT_KEY_ALT_L:
+        return VK_LMenu;
+    case GLUT_KEY_ALT_R:
+        return VK_RMenu;
     default:
         return 0;
     }
@@ -121,6 +153,12 @@ const unsigned long *keysymsOfVirtualKey(int code, int *count) {
         case VK_RControl:
             one[0] = XK_Control_R;
             break;
+        case VK_LMenu:
+            one[0] = XK_Alt_L;
+            break;
+        case VK_RMenu:
+            one[0] = XK_Alt_R;
+            break;
         case 8:
             one[0] = XK_BackSpace;
             break;
@@ -144,6 +182,11 @@ const unsigned long *keysymsOfVirtualKey(int code, int *count) {
             break;
         default:
             *count = 0;
+            for (const PunctuationKey &p : PunctuationKeys)
+                if (p.code == code) {
+                    one[0] = p.keysym;
+                    *count = 1;
+                }
             break;
         }
     }
@@ -157,35 +200,55 @@ bool ctrlHeld() {
 }
 
 void keyPressed(unsigned char key, int, int) {
-    setKeyDown(virtualKeyFromChar(key, ctrlHeld()), true);
+    keyboardKeyEvent(virtualKeyFromChar(key, ctrlHeld()), true);
 }
 void keyReleased(unsigned char key, int, int) {
-    setKeyDown(virtualKeyFromChar(key, ctrlHeld()), false);
+    keyboardKeyEvent(virtualKeyFromChar(key, ctrlHeld()), false);
 }
 void specialPressed(int key, int, int) {
-    setKeyDown(virtualKeyFromSpecial(key), true);
+    if (key == GLUT_KEY_F11) {
+        glutFullScreenToggle(); // the window's own key, not a game key
+        return;
+    }
+    keyboardKeyEvent(virtualKeyFromSpecial(key), true);
 }
 void specialReleased(int key, int, int) {
-    setKeyDown(virtualKeyFromSpecial(key), false);
+    keyboardKeyEvent(virtualKeyFromSpecial(key), false);
 }
 
 Display *keymapDisplay; // GLUT's X connection, asked with XQueryKeymap
 char physicalKeys[32];  // the last keymap read
 
-bool physicallyDown(int code) {
+// Is the physical key `key` down in the last keymap read? -1 when it cannot be asked.
+int physicalKeyDown(int key) {
     int count;
-    const unsigned long *syms = keysymsOfVirtualKey(code, &count);
+    const unsigned long *syms = keysymsOfVirtualKey(key, &count);
     if (count == 0)
-        return true; // a key we cannot ask about stays as the events left it
+        return -1;
     for (int i = 0; i < count; i++) {
         KeyCode keycode = XKeysymToKeycode(keymapDisplay, syms[i]);
         if (keycode != 0 && (physicalKeys[keycode / 8] & (1 << (keycode % 8))))
-            return true;
+            return 1;
     }
+    return 0;
+}
+
+// Is a key that puts `code` into the table down? (a key we cannot ask about stays as the
+// events left it)
+bool physicallyDown(int code) {
+    for (int key : physicalKeysOf(code))
+        if (physicalKeyDown(key) != 0)
+            return true;
     return false;
 }
 
 } // namespace
+
+void keyboardKeyEvent(int physicalCode, bool down) {
+    const int code = gameKeyOf(physicalCode);
+    if (code != 0)
+        setKeyDown(code, down);
+}
 
 void installKeyCallbacks() {
     glutIgnoreKeyRepeat(1);

@@ -9,7 +9,11 @@ int virtualKeyFromSpecial(int glutKey);
 // The X keysyms that make a virtual key (for asking the X server), count written to *count.
 const unsigned long *keysymsOfVirtualKey(int code, int *count);
 
-// Install the keyboard, keyboard-up, special and special-up callbacks (window must exist).
+// A physical key went down or up: the key table gets the code it is bound to (a rebound key
+// gives its action's code; a key nothing uses any more gives none).
+void keyboardKeyEvent(int physicalCode, bool down);
+// Install the keyboard, keyboard-up, special and special-up callbacks (window must exist);
+// F11 toggles fullscreen.
 void installKeyCallbacks();
 // Ask the window's X server which keys are physically down and release the rest (once per
 // frame, with the window's GL context current).

@@ -1,5 +1,7 @@
 // main.cpp: the program entry: the options, the window, start-up, the callbacks, the main loop.
 #include "shell/game.h"
+#include "shell/gamepads.h"
+#include "shell/controls_file.h"
 #include "shell/key_map.h"
 #include "shell/options.h"
 
@@ -18,6 +20,10 @@ int main(int argc, char **argv) {
     glutInitWindowSize(800, 600);
     glutInitWindowPosition(-1, -1);
     glutCreateWindow("Pasturon");
+    if (fullscreenAtStart)
+        glutFullScreen();
+    loadControlsFile();
+    openGamepads();
     installKeyCallbacks();
     initGame();
     glutDisplayFunc(displayFrame);

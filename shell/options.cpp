@@ -1,8 +1,12 @@
 // options.cpp: the table of the game's options, reading them, and the help text.
 #include "shell/options.h"
+#include "input/controls.h"
+#include "shell/controls_file.h"
 
 #include <cstdio>
 #include <cstring>
+
+bool fullscreenAtStart;
 
 namespace {
 
@@ -13,9 +17,21 @@ bool showHelp(const char *, std::string &) {
     return true; // handled by takeGameOptions
 }
 
+bool printControls(const char *, std::string &) {
+    return true; // handled by takeGameOptions, once every option has been read
+}
+
+bool startFullscreen(const char *, std::string &) {
+    fullscreenAtStart = true;
+    return true;
+}
+
 // Every option of the game, in the order the help lists them.
 const GameOption Options[] = {
     {"help", nullptr, "print this help and exit", showHelp},
+    {"fullscreen", nullptr, "start in fullscreen (F11 toggles it)", startFullscreen},
+    {"print-controls", nullptr,
+     "print the controls in force (the defaults and controls.conf) and exit", printControls},
 };
 
 const GameOption *findOption(const char *name) {
@@ -36,7 +52,9 @@ void printHelp() {
         std::printf("  %-24s %s\n", left.c_str(), option.help);
     }
     std::printf("\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
-                "Exit status: 1 when ESC ends the game, 0 after --help, 2 for a bad option.\n");
+                "Controls: %s (see --print-controls).\n"
+                "Exit status: 1 when ESC ends the game, 0 after --help, 2 for a bad option.\n",
+                controlsFilePath().c_str());
 }
 
 int refuse(const std::string &message) {
@@ -48,6 +66,7 @@ int refuse(const std::string &message) {
 
 int takeGameOptions(int &argc, char **argv) {
     int kept = 1;
+    bool controlsAsked = false;
     for (int i = 1; i < argc; i++) {
         const char *arg = argv[i];
         if (std::strncmp(arg, "--", 2) != 0) {
@@ -61,6 +80,7 @@ int takeGameOptions(int &argc, char **argv) {
             printHelp();
             return 0;
         }
+        controlsAsked |= option->take == printControls;
         const char *value = nullptr;
         if (option->value) {
             if (i + 1 >= argc)
@@ -73,6 +93,11 @@ int takeGameOptions(int &argc, char **argv) {
     }
     argc = kept;
     argv[argc] = nullptr;
+    if (controlsAsked) {
+        loadControlsFile();
+        std::fputs(writeControls(currentControls()).c_str(), stdout);
+        return 0;
+    }
     return StartGame;
 }
 

@@ -13,9 +13,12 @@ struct GameOption {
     bool (*take)(const char *value, std::string &error);
 };
 
+extern bool fullscreenAtStart; // --fullscreen
+
 // Take the game's options out of argv (the rest stays in order for glutInit). Writes one line
 // to standard error and returns 2 for an unknown option, a missing or refused value; prints the
-// help and returns 0 for --help; returns -1 when the game should start.
+// help and returns 0 for --help, prints the controls and returns 0 for --print-controls;
+// returns -1 when the game should start.
 int takeGameOptions(int &argc, char **argv);
 // After glutInit: anything glutInit left is an unknown argument. One line on standard error
 // and 2 for the first one, -1 when there is none.

@@ -1,6 +1,7 @@
 // panel_choice_test.cpp: which panel a half shows, the controls screen's key labels for both
 // players and for every key code they list, and the introduction's hint.
 #include "hud/panels.h"
+#include "input/controls.h"
 #include "rules/cow.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,18 @@ TEST_F(PlayerCows, EveryListedKeyCodeGetsItsLabel) {
 TEST_F(PlayerCows, TheHintNamesEachPlayersControlsKey) {
     EXPECT_STREQ(controlsHint(first), "Hit F12 for controls during game");
     EXPECT_STREQ(controlsHint(second), "Hit F1 for controls during game");
+}
+
+TEST_F(PlayerCows, RebindingShowsTheBoundKeysOnBothScreens) {
+    std::vector<ControlsProblem> problems;
+    setControls(readControls("cow2.jump = G\ncow2.controls = F5\ncow1.butt = comma\n", problems));
+    ASSERT_TRUE(problems.empty());
+    fillControlLabels(second);
+    EXPECT_STREQ(ControlLabels[JumpLine], "JUMP: 'G'");
+    EXPECT_STREQ(controlsHint(second), "Hit F5 for controls during game");
+    fillControlLabels(first);
+    EXPECT_STREQ(ControlLabels[AttackLine], "ATTACK: ','");
+    setControls(defaultControls());
 }
 
 } // namespace

@@ -25,7 +25,7 @@ HEADLESS = ["input/", "world/", "rules/", "audio/sound", "images/bmp", "images/t
 PLATFORM_HEADER = re.compile(r'#include\s*[<"](GL/|AL/|FTGL/|X11/|SDL|ft2build)')
 PROJECT_HEADER = re.compile(r'#include\s*"([a-z_]+)/')
 PLATFORM_LIBRARIES = ["libGL.", "libGLU.", "libglut.", "libopenal.", "libalut.", "libftgl.",
-                      "libX11."]
+                      "libX11.", "libSDL2"]
 
 
 def sources(root, folder):
