@@ -53,7 +53,8 @@ start_display() {
     fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
 }
 
-# start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
+# start_game [ARGS...]: the game in its data folder (in GAME_DIR instead when that is set);
+# stdout/stderr to $GAME_OUT/$GAME_ERR.
 # The game's own $DISPLAY is GAME_DISPLAY when set (its window may be sent elsewhere with
 # -display); the helpers look for the window on $DISPLAY. PASTURON_PRELOAD, when set, is the
 # sanitizer build's library that keeps Mesa's driver loaded for the leak check.
@@ -61,8 +62,9 @@ GAME_OUT="$E2E_TMP/game.out"
 GAME_ERR="$E2E_TMP/game.err"
 GAME_WINDOW=""
 GAME_DISPLAY=""
+GAME_DIR=""
 start_game() {
-    (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
+    (cd "${GAME_DIR:-$PASTURON_DATA}" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
         exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@") \
         >"$GAME_OUT" 2>"$GAME_ERR" &
     GAME_PID=$!
