@@ -100,6 +100,27 @@ wait_game() {
     GAME_PID=""
 }
 
+# space_leaves_splash: on the splash screen, SPACE shows the title screen (more than 10000
+# pixels of the window change); the two pictures stay in $E2E_TMP/splash.png and title.png.
+space_leaves_splash() {
+    local changed
+    screenshot "$E2E_TMP/splash.png"
+    tap space
+    sleep 0.5
+    screenshot "$E2E_TMP/title.png"
+    changed=$(compare -metric AE "$E2E_TMP/splash.png" "$E2E_TMP/title.png" null: 2>&1 || true)
+    [ "${changed%% *}" -gt 10000 ] 2>/dev/null ||
+        fail "SPACE did not leave the splash screen ($changed pixels changed)"
+}
+
+# escape_ends_game: ESC ends the game with status 1.
+escape_ends_game() {
+    key_down Escape
+    wait_game
+    key_up Escape
+    [ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
+}
+
 key_down() { xdotool keydown --delay 0 "$@"; }
 key_up() { xdotool keyup --delay 0 "$@"; }
 # tap KEY [SECONDS]: hold a key long enough for frames to see it (default 0.3 s).
