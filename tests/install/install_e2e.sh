@@ -64,6 +64,7 @@ near "$(pixel "$E2E_TMP/splash.png" 400 300)" "153 204 255" 0 &&
 escape_ends_game
 
 # the built game from the same folder, its data named by $PASTURON_DATA
+start_display # a fresh server: the last one may be resetting after its last client left
 PASTURON_DATA=$build_data start_game
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game with \$PASTURON_DATA ended: $(cat "$GAME_ERR")"
 [ "$(readlink "/proc/$GAME_PID/cwd")" = "$(cd "$build_data" && pwd -P)" ] ||
