@@ -1,4 +1,6 @@
-// main.cpp: the program entry: the options, the window, start-up, the callbacks, the main loop.
+// main.cpp: the program entry: the options, the data folder, the window, start-up, the
+// callbacks, the main loop.
+#include "shell/data_folder.h"
 #include "shell/game.h"
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
@@ -10,6 +12,10 @@
 int main(int argc, char **argv) {
     // the game's own options first, so that --help needs no display
     int status = takeGameOptions(argc, argv);
+    if (status >= 0)
+        return status;
+    // before any file is read, and before a display is needed to say that there is no data
+    status = enterGameDataFolder();
     if (status >= 0)
         return status;
     glutInit(&argc, argv);

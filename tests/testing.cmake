@@ -1,6 +1,7 @@
 # testing.cmake: how the test folders declare their tests. Included when BUILD_TESTING is on.
 
-# Unit tests: GoogleTest, run in the test's source folder, no window. They link only what
+# Unit tests: GoogleTest, run in the test's source folder, no window; PASTURON_DATA names the
+# build's data folder. They link only what
 # they name after (target_link_libraries) and the headless test support.
 function(pasturon_add_unit_test name)
   add_executable(${name} ${ARGN})
@@ -38,12 +39,12 @@ function(pasturon_add_gl_test name)
     ENVIRONMENT "ALSOFT_DRIVERS=null;LIBGL_ALWAYS_SOFTWARE=1;PASTURON_DATA=${PASTURON_DATA_DIR};${PASTURON_LEAK_OPTIONS}")
 endfunction()
 
-# Shell scripts that drive the real programs (end to end).
+# Shell scripts that drive the real programs (end to end); PASTURON_FONT is the game's font.
 function(pasturon_add_script_test name script)
   add_test(NAME ${name} COMMAND bash ${script}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
   set_tests_properties(${name} PROPERTIES LABELS e2e
-    ENVIRONMENT "PASTURON_BIN=$<TARGET_FILE:pasturon>;PASTURON_BUILD=${CMAKE_BINARY_DIR};PASTURON_SOURCE=${CMAKE_SOURCE_DIR};PASTURON_DATA=${PASTURON_DATA_DIR};LIBGL_ALWAYS_SOFTWARE=1;PASTURON_PRELOAD=${PASTURON_TEST_PRELOAD};${PASTURON_LEAK_OPTIONS}")
+    ENVIRONMENT "PASTURON_BIN=$<TARGET_FILE:pasturon>;PASTURON_BUILD=${CMAKE_BINARY_DIR};PASTURON_SOURCE=${CMAKE_SOURCE_DIR};PASTURON_DATA=${PASTURON_DATA_DIR};PASTURON_FONT=${PASTURON_GAME_FONT};LIBGL_ALWAYS_SOFTWARE=1;PASTURON_PRELOAD=${PASTURON_TEST_PRELOAD};${PASTURON_LEAK_OPTIONS}")
 endfunction()
 
 # libFuzzer targets, run for a bounded time by the test command.

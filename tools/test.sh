@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # test.sh: install what is missing, build, and run every test: unit and end-to-end tests in a
-# warnings-as-errors build, then the unit, rendered and fuzz tests and one game under ASan + UBSan.
+# warnings-as-errors build, then the unit, rendered and fuzz tests and one game under ASan + UBSan,
+# then the Debian package: built, checked by lintian, installed, started, removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --test
@@ -19,3 +20,7 @@ cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && export ASAN_OPTIONS=detect_leaks=1 &&
     ctest --output-on-failure -j"$jobs" --timeout 900 -LE e2e &&
     ctest --output-on-failure --timeout 900 -R '^shell_e2e_flow$')
+
+# the package as a player gets it (installs it on this machine for the test, then removes it)
+deb=$(bash tools/package.sh build-package)
+bash tests/package/package_e2e.sh "$deb"

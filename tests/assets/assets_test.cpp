@@ -18,13 +18,9 @@
 #include "audio/sound.h"
 #include "images/bmp.h"
 #include "images/texture_list.h"
+#include "test_data.h"
 
 namespace {
-
-std::string dataDir() {
-    const char *d = std::getenv("PASTURON_DATA");
-    return d ? d : "../../data";
-}
 
 // Every sound of the catalogue, and whether its source loops.
 struct CatalogueSound {
@@ -48,7 +44,7 @@ TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
     for (const TextureEntry &entry : TextureCatalogue) {
         const std::string name = entry.file;
         SCOPED_TRACE(name);
-        BmpFile bmp = readBmp(dataDir() + "/" + name);
+        BmpFile bmp = readBmp(testDataDir() + "/" + name);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
         if (name == "splashscreen.bmp") {
             EXPECT_GE(bmp.width, 640);
@@ -63,7 +59,7 @@ TEST(AssetPictures, EveryCatalogueFileIsAnUncompressed24BitBmpOfTheRightSize) {
 TEST(AssetPictures, TheGamesLoaderReadsEveryPictureWithTheSamePixels) {
     for (const TextureEntry &entry : TextureCatalogue) {
         SCOPED_TRACE(entry.file);
-        std::string path = dataDir() + "/" + entry.file;
+        std::string path = testDataDir() + "/" + entry.file;
         BmpFile bmp = readBmp(path);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
         ImageRecord *image = loadBmpImage(path.c_str());
@@ -116,7 +112,7 @@ TEST(AssetPictures, TilesAndWrappedTexturesRepeatWithoutASeam) {
         "textures/silo1.bmp", "textures/rock2.bmp",  "textures/tritree64.bmp"};
     for (const char *name : repeating) {
         SCOPED_TRACE(name);
-        BmpFile bmp = readBmp(dataDir() + "/" + name);
+        BmpFile bmp = readBmp(testDataDir() + "/" + name);
         ASSERT_TRUE(bmp.valid) << bmp.problem;
         EXPECT_LT(seamRatio(bmp, true), 1.6);
         EXPECT_LT(seamRatio(bmp, false), 1.6);
@@ -126,13 +122,13 @@ TEST(AssetPictures, TilesAndWrappedTexturesRepeatWithoutASeam) {
 TEST(AssetPictures, TheSeamMeasureNoticesAPictureThatDoesNotRepeat) {
     // The splash is a scene, sky at the top and meadow at the bottom: its rows must not
     // pass as a repeating texture, or the test above could not fail.
-    BmpFile bmp = readBmp(dataDir() + "/splashscreen.bmp");
+    BmpFile bmp = readBmp(testDataDir() + "/splashscreen.bmp");
     ASSERT_TRUE(bmp.valid) << bmp.problem;
     EXPECT_GT(seamRatio(bmp, false), 3.0);
 }
 
 TEST(AssetFont, ArialIsATrueTypeFont) {
-    std::vector<unsigned char> font = readFile(dataDir() + "/fonts/arial.ttf");
+    std::vector<unsigned char> font = readFile(testDataDir() + "/fonts/arial.ttf");
     ASSERT_GT(font.size(), 1000u);
     EXPECT_EQ(std::vector<unsigned char>(font.begin(), font.begin() + 4),
               (std::vector<unsigned char>{0, 1, 0, 0})); // the TrueType version tag
@@ -142,7 +138,7 @@ TEST(AssetSounds, EveryCatalogueFileIs16BitMonoPcmThatAlutReads) {
     ASSERT_EQ(alutInit(nullptr, nullptr), AL_TRUE) << alutGetErrorString(alutGetError());
     for (const CatalogueSound &sound : catalogueSounds()) {
         SCOPED_TRACE(sound.file);
-        std::string path = dataDir() + "/" + sound.file;
+        std::string path = testDataDir() + "/" + sound.file;
         WavFile wav = readWav(path);
         ASSERT_TRUE(wav.valid) << wav.problem;
         EXPECT_EQ(wav.format, 1); // PCM
@@ -173,13 +169,13 @@ int peakOf(const WavFile &wav) {
 TEST(AssetSounds, PeaksAreNormalisedAtOrUnderOneDecibelBelowFullScale) {
     int loudest = 0;
     for (const CatalogueSound &sound : catalogueSounds()) {
-        WavFile wav = readWav(dataDir() + "/" + sound.file);
+        WavFile wav = readWav(testDataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << sound.file << ": " << wav.problem;
         loudest = std::max(loudest, peakOf(wav));
     }
     for (const CatalogueSound &sound : catalogueSounds()) {
         SCOPED_TRACE(sound.file);
-        int peak = peakOf(readWav(dataDir() + "/" + sound.file));
+        int peak = peakOf(readWav(testDataDir() + "/" + sound.file));
         EXPECT_LE(peak, PeakLimit);
         EXPECT_GE(peak, loudest / 4); // none left far below the others (within 12 dB)
     }
@@ -197,7 +193,7 @@ int mixedPeak(const std::vector<Sound> &sounds) {
     std::vector<WavFile> files;
     size_t length = 0;
     for (Sound sound : sounds) {
-        files.push_back(readWav(dataDir() + "/" + soundFile(sound)));
+        files.push_back(readWav(testDataDir() + "/" + soundFile(sound)));
         length = std::max(length, files.back().samples.size());
     }
     double peak = 0;
@@ -224,7 +220,7 @@ TEST(AssetSounds, SoundsStartedInOneUpdateMixUnderOneDecibelBelowFullScaleOverTh
         {S::CowHBSoundSource, S::OpenGate},                        // a lunge into one's own gate
         {S::Cow1Jump, S::CowSplashSoundSource, S::CowSonarSoundSource}, // a jump from the bank
     };
-    const int ambience = peakOf(readWav(dataDir() + "/" + soundFile(Sound::Ambient)));
+    const int ambience = peakOf(readWav(testDataDir() + "/" + soundFile(Sound::Ambient)));
     for (const auto &group : groups) {
         SCOPED_TRACE(std::string(soundName(group.front())) + " and the rest of its group");
         bool withAmbience = std::find(group.begin(), group.end(), Sound::Ambient) == group.end();
@@ -237,7 +233,7 @@ TEST(AssetSounds, LoopsJoinWithoutAJumpAtTheSeam) {
         if (!sound.loops)
             continue;
         SCOPED_TRACE(sound.file);
-        WavFile wav = readWav(dataDir() + "/" + sound.file);
+        WavFile wav = readWav(testDataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
         const auto &s = wav.samples;
         const size_t n = s.size();
@@ -261,7 +257,7 @@ TEST(AssetSounds, OneShotsAreShortAndStartAndEndInSilence) {
     int underTwoSeconds = 0, oneShots = 0;
     for (const CatalogueSound &sound : catalogueSounds()) {
         SCOPED_TRACE(sound.file);
-        WavFile wav = readWav(dataDir() + "/" + sound.file);
+        WavFile wav = readWav(testDataDir() + "/" + sound.file);
         ASSERT_TRUE(wav.valid) << wav.problem;
         if (sound.loops) {
             EXPECT_GE(wav.seconds(), 1.0);
@@ -312,7 +308,7 @@ TEST(AssetGenerator, WritesTheSameBytesOnEveryRunAndMatchesTheDataFolder) {
         std::vector<unsigned char> a = readFile((base / "a" / f).string());
         EXPECT_FALSE(a.empty());
         EXPECT_TRUE(a == readFile((base / "b" / f).string()));
-        EXPECT_TRUE(a == readFile(dataDir() + "/" + f)) << "the data folder is out of date";
+        EXPECT_TRUE(a == readFile(testDataDir() + "/" + f)) << "the data folder is out of date";
     }
     fs::remove_all(base);
 }

@@ -2,6 +2,7 @@
 // them, both cows drawn in both halves through the chase camera and the mirror, and the
 // controls key blanking only its own half's world.
 #include "pixel_helpers.h"
+#include "test_data.h"
 #include "test_map.h"
 #include "hud/fonts.h"
 #include "hud/hud.h"
@@ -50,7 +51,7 @@ class PlayFrame : public ::testing::Test {
     void SetUp() override {
         openTestWindow(800, 600);
         if (!Fonts[0]) // the HUD writes its panels with them
-            createFonts("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf");
+            createFonts(testFontPath());
         savedGrass = TileTextures[TileGrass];
         TileTextures[TileGrass] = makeCornerTexture({Magenta, Magenta, Magenta, Magenta});
         ASSERT_TRUE(loadTestMap(plainMap(70, 70, '_', 30, 40, 36, 40)));

@@ -14,7 +14,7 @@ done
 if [ ! -e "$farm/fonts/arial.ttf" ]; then
     rm -f "$farm/fonts"
     mkdir -p "$farm/fonts"
-    cp /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf "$farm/fonts/arial.ttf"
+    cp "$PASTURON_FONT" "$farm/fonts/arial.ttf"
 fi
 python3 - "$farm/_maps/Map02.map" <<'PY'
 import sys

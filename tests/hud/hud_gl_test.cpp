@@ -7,6 +7,7 @@
 #include "rules/cow.h"
 #include "rules/handlers.h"
 #include "input/keys.h"
+#include "test_data.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -16,7 +17,7 @@
 
 namespace {
 
-const char *const ScalableFont = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+const char *const ScalableFont = testFontPath();
 constexpr Rgb White = {255, 255, 255};
 constexpr int WindowWidth = 800, WindowHeight = 600;
 

@@ -1,6 +1,7 @@
 // text_test.cpp: the counters' digit strings and the font set's start-up checks.
 #include "hud/fonts.h"
 #include "hud/hud.h"
+#include "test_data.h"
 
 #include <FTGL/ftgl.h>
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 
 namespace {
 
-const char *const ScalableFont = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+const char *const ScalableFont = testFontPath();
 
 TEST(Counters, DigitsKeepLeadingZeros) {
     EXPECT_STREQ(formatThreeDigits(0), "000");

@@ -53,7 +53,8 @@ start_display() {
     fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
 }
 
-# start_game [ARGS...]: the game in its data folder; stdout/stderr to $GAME_OUT/$GAME_ERR.
+# start_game [ARGS...]: the game in its data folder (in GAME_DIR instead when that is set);
+# stdout/stderr to $GAME_OUT/$GAME_ERR.
 # The game's own $DISPLAY is GAME_DISPLAY when set (its window may be sent elsewhere with
 # -display); the helpers look for the window on $DISPLAY. PASTURON_PRELOAD, when set, is the
 # sanitizer build's library that keeps Mesa's driver loaded for the leak check.
@@ -61,8 +62,9 @@ GAME_OUT="$E2E_TMP/game.out"
 GAME_ERR="$E2E_TMP/game.err"
 GAME_WINDOW=""
 GAME_DISPLAY=""
+GAME_DIR=""
 start_game() {
-    (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
+    (cd "${GAME_DIR:-$PASTURON_DATA}" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
         exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@") \
         >"$GAME_OUT" 2>"$GAME_ERR" &
     GAME_PID=$!
@@ -96,6 +98,27 @@ wait_game() {
     GAME_STATUS=0
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
+}
+
+# space_leaves_splash: on the splash screen, SPACE shows the title screen (more than 10000
+# pixels of the window change); the two pictures stay in $E2E_TMP/splash.png and title.png.
+space_leaves_splash() {
+    local changed
+    screenshot "$E2E_TMP/splash.png"
+    tap space
+    sleep 0.5
+    screenshot "$E2E_TMP/title.png"
+    changed=$(compare -metric AE "$E2E_TMP/splash.png" "$E2E_TMP/title.png" null: 2>&1 || true)
+    [ "${changed%% *}" -gt 10000 ] 2>/dev/null ||
+        fail "SPACE did not leave the splash screen ($changed pixels changed)"
+}
+
+# escape_ends_game: ESC ends the game with status 1.
+escape_ends_game() {
+    key_down Escape
+    wait_game
+    key_up Escape
+    [ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
 }
 
 key_down() { xdotool keydown --delay 0 "$@"; }

@@ -6,6 +6,7 @@
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "shell/game.h"
+#include "test_data.h"
 #include "test_map.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
@@ -450,9 +451,7 @@ TEST_F(ModelCows, ProfileCowLeavesCullingOnAndQuadricCowLeavesItAlone) {
 // the invisible markers; and both cows show.
 TEST(ModelFarm, EveryObjectOfTheFarmMapShows) {
     openTestWindow();
-    const char *data = std::getenv("PASTURON_DATA");
-    ASSERT_NE(data, nullptr);
-    ASSERT_TRUE(loadMap((std::string(data) + "/" + GameMapPath).c_str()));
+    ASSERT_TRUE(loadMap(testDataFile(GameMapPath).c_str()));
     std::set<char> kindsShown;
     int objects = 0;
     for (int c = 0; c < mapColumns; c++)

@@ -3,6 +3,7 @@
 // facings are whole turn steps.
 #include "tests/rules/rules_fixture.h"
 #include "rules/play_tick.h"
+#include "test_data.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -81,8 +82,7 @@ TEST_F(Soak, RandomKeysOnAGeneratedFarm) {
 }
 
 TEST_F(Soak, RandomKeysOnTheFarmMap) {
-    const char *data = std::getenv("PASTURON_DATA");
-    std::string path = std::string(data ? data : "../../data") + "/" + GameMapPath;
+    std::string path = testDataFile(GameMapPath);
     ASSERT_TRUE(loadMap(path.c_str()));
     soak(2);
     EXPECT_FALSE(removed().empty());

@@ -13,15 +13,6 @@ kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended at start-up: $(cat "$GAM
 [ -z "$(DISPLAY=$elsewhere xdotool search --name '^Pasturon$' 2>/dev/null)" ] ||
     fail "the window opened on \$DISPLAY, not on the -display server"
 
-screenshot "$E2E_TMP/splash.png"
-tap space
-sleep 0.5
-screenshot "$E2E_TMP/title.png"
-changed=$(compare -metric AE "$E2E_TMP/splash.png" "$E2E_TMP/title.png" null: 2>&1 || true)
-[ "${changed%% *}" -gt 10000 ] 2>/dev/null ||
-    fail "SPACE did not leave the splash screen ($changed pixels changed)"
-
-key_down Escape
-wait_game
-[ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
+space_leaves_splash
+escape_ends_game
 echo "keys reach the game on the -display server"

@@ -2,6 +2,7 @@
 // boundary, a fenced home per cow with its own gates, and hay that is equally far for both.
 #include "rules/cow.h"
 #include "world/grids.h"
+#include "test_data.h"
 
 #include <climits>
 #include <cstdlib>
@@ -15,8 +16,7 @@ namespace {
 
 // The map as the game finds it in its working directory.
 std::string farmPath() {
-    const char *data = std::getenv("PASTURON_DATA");
-    return std::string(data ? data : "../../data") + "/" + GameMapPath;
+    return testDataFile(GameMapPath);
 }
 
 // Border the overhead map never shows, in cells.

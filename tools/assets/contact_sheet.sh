@@ -5,7 +5,7 @@
 #   tools/assets/contact_sheet.sh [DATA_DIR] [OUT.png]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-data=${1:-$here/../../data}
+data=${1:-$here/../../build/data}
 out=${2:-contact_sheet.png}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

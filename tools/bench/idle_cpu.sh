@@ -6,7 +6,7 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export PASTURON_SOURCE=$root
 export PASTURON_BIN=${1:-$root/build}/pasturon
-export PASTURON_DATA=${PASTURON_DATA:-$root/data}
+export PASTURON_DATA=${PASTURON_DATA:-${1:-$root/build}/data}
 seconds=${2:-10}
 source "$root/tests/lib/xvfb.sh"
 

@@ -5,7 +5,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 bench=$(cd "${1:-$root/build}" && pwd)/tools/bench_frame/frame_bench
-data=${PASTURON_DATA:-$root/data}
+data=${PASTURON_DATA:-$(dirname "$bench")/../../data}
 [ -x "$bench" ] || { echo "build frame_bench first: cmake --build build --target frame_bench" >&2; exit 2; }
 cd "$data"
 LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null exec xvfb-run -a -s "-screen 0 1024x768x24" "$bench" "${2:-200}"
