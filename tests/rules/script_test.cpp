@@ -1,8 +1,8 @@
 // script_test.cpp: reading the replay tool's input script; how the trace prints floats.
 #include "input/key_names.h"
 #include "input/keys.h"
-#include "tools/replay/script.h"
-#include "tools/replay/trace.h"
+#include "input/script.h"
+#include "rules/trace.h"
 
 #include <cmath>
 #include <cstdint>
