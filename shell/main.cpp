@@ -1,5 +1,6 @@
 // main.cpp: the program entry: the options, the window, start-up, the callbacks, the main loop.
 #include "shell/game.h"
+#include "shell/demo.h"
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
@@ -12,6 +13,9 @@ int main(int argc, char **argv) {
     int status = takeGameOptions(argc, argv);
     if (status >= 0)
         return status;
+    status = prepareDemo();
+    if (status >= 0)
+        return status;
     glutInit(&argc, argv);
     status = refuseLeftoverArguments(argc, argv);
     if (status >= 0)
@@ -22,10 +26,13 @@ int main(int argc, char **argv) {
     glutCreateWindow("Pasturon");
     if (fullscreenAtStart)
         glutFullScreen();
-    loadControlsFile();
-    openGamepads();
+    if (!demoPlaying()) { // a played demo holds action codes: the same on every machine
+        loadControlsFile();
+        openGamepads();
+    }
     installKeyCallbacks();
     initGame();
+    startDemo();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);
     glutReshapeFunc(reshapeWindow);

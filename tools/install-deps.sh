@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config
           freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-          libftgl-dev libopenal-dev libopenal1 libalut-dev libsdl2-dev libgtest-dev
+          libftgl-dev libopenal-dev libopenal1 libalut-dev libsdl2-dev libpng-dev libgtest-dev
           fonts-liberation)
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth xdotool x11-utils imagemagick sox strace clang libclang-rt-14-dev python3)
