@@ -2,7 +2,8 @@
 # record_e2e.sh: a round of the real game on the farm, played on the keyboard (xdotool) with
 # --record and --trace, ended by ESC: the recording is a complete script (a first comment line
 # naming the map and the date, one line per run of equal keys), and it replays to the game's
-# own trace byte for byte, headless in pasturon-replay and in the game with --play.
+# own trace byte for byte, headless in pasturon-replay and in the game with --play; and ESC on
+# the keyboard ends a played demo.
 source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 
 demo=$E2E_TMP/demo.txt
@@ -47,4 +48,10 @@ run_game --play "$demo" --timedemo --trace "$E2E_TMP/played.jsonl"
 [ "$GAME_STATUS" = 0 ] || fail "--play of the recording ended with $GAME_STATUS: $(cat "$GAME_ERR")"
 cmp -s "$E2E_TMP/live.jsonl" "$E2E_TMP/played.jsonl" ||
     fail "the recording played back in the game gives another trace"
+# ESC on the keyboard still ends a played demo, with the status ESC always gives
+start_game --play "$demo"
+key_down Escape
+wait_game
+key_up Escape
+[ "$GAME_STATUS" = 1 ] || fail "ESC during --play ended the game with $GAME_STATUS, not 1"
 echo "recorded $(($(wc -l <"$E2E_TMP/live.jsonl") - 1)) frames, the same trace three ways"
