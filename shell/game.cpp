@@ -43,6 +43,8 @@ void initGame() {
 
 namespace {
 
+constexpr int HiddenWaitMs = 10; // idle sleep while GLUT holds back a frame asked for
+
 bool playTicksDue; // the idle callback found ticks due in play: the next drawn frame runs them
 
 // Read the keyboard's and the pads' state once for the ticks of this moment (a played demo
@@ -109,6 +111,10 @@ void displayFrame() {
 }
 
 void paceFrames() {
+    if (playTicksDue) { // the frame asked for is not drawn yet (a hidden window): no spinning
+        usleep(HiddenWaitMs * 1000);
+        return;
+    }
     if (timedemo()) {
         playTicksDue = true;
         glutPostRedisplay();
