@@ -2,6 +2,7 @@
 // updates both cows and draws the window as two halves (right: cow 1, left: cow 2).
 #include "shell/camera.h"
 #include "hud/hud.h"
+#include "shell/demo.h"
 #include "rules/cow.h"
 #include "rules/play_tick.h"
 #include "shell/game.h"
@@ -12,6 +13,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cmath>
+#include <initializer_list>
 
 float fieldOfView;
 int cameraDistance;
@@ -42,8 +44,9 @@ void phaseDone(DrawPhase phase) {
 }
 
 // One half of the window for `cow`: projection, viewport, HUD, then the world unless the
-// player holds the controls key.
-void drawHalf(Cow *cow, const HalfViewport &viewport) {
+// player holds the controls key. `ticked`: the frame carries a tick, so the HUD's introduction
+// and the item spin advance as they are drawn.
+void drawHalf(Cow *cow, const HalfViewport &viewport, bool ticked) {
     const bool showWorld = !isKeyDown(cow->keyControls);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -54,7 +57,8 @@ void drawHalf(Cow *cow, const HalfViewport &viewport) {
     glLoadIdentity();
     glDisable(GL_CULL_FACE);
     drawHud(cow);
-    advanceHudIntro(cow);
+    if (ticked)
+        advanceHudIntro(cow);
     glEnable(GL_CULL_FACE);
     phaseDone(DrawPhase::Hud);
     if (!showWorld)
@@ -67,11 +71,26 @@ void drawHalf(Cow *cow, const HalfViewport &viewport) {
     drawTerrainPass(cow);
     phaseDone(DrawPhase::Terrain);
     drawObjectPass(cow);
-    advanceSpinAngles();
+    if (ticked)
+        advanceSpinAngles();
     phaseDone(DrawPhase::Objects);
     drawHomeBeacons(cameraDistance);
     glFrontFace(GL_CCW);
     phaseDone(DrawPhase::Beacons);
+}
+
+// Both halves, right (cow 1) then left (cow 2).
+void drawHalves(bool ticked) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
+    drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
+}
+
+// The rules' tick, with what a demo takes from it or puts into it.
+void rulesTick() {
+    beginDemoTick();
+    stepPlayTick();
+    endDemoTick();
 }
 
 } // namespace
@@ -149,10 +168,22 @@ void mirrorWorld() {
 }
 
 void playFrame() {
-    stepPlayTick();
+    rulesTick();
     phaseDone(DrawPhase::Update);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawHalf(cow1, rightHalf(windowWidth, windowHeight));
-    drawHalf(cow2, leftHalf(windowWidth, windowHeight));
+    drawHalves(true);
     pollCameraKeys();
+}
+
+void playTickUndrawn() {
+    rulesTick();
+    for (const Cow *cow : {cow1, cow2}) { // what each half's drawing would have advanced
+        advanceHudIntro(cow);
+        if (!isKeyDown(cow->keyControls))
+            advanceSpinAngles();
+    }
+    pollCameraKeys();
+}
+
+void drawPlayScreen() {
+    drawHalves(false);
 }

@@ -14,7 +14,11 @@ void setCameraDefaults();         // the start values
 double degToRad(int degrees);     // whole degrees to radians (x 0.0174532925)
 void chaseCamera(const Cow *cow); // load the chase view for `cow` onto the modelview matrix
 void pollCameraKeys();            // U O I K J L adjust the shared camera
-void playFrame();                 // update both cows, draw both halves
+void playFrame();                 // one tick drawn: update both cows, draw both halves
+// One tick not drawn (catching up): the cows' update, and the HUD introduction, the item spin
+// and the camera keys as far as a drawn frame would have advanced them.
+void playTickUndrawn();
+void drawPlayScreen(); // both halves as they stand, no tick (a window uncovered or resized)
 // The steps of a play frame, in the order a half runs them (Update once per frame).
 enum class DrawPhase { Update, Hud, Cows, Terrain, Objects, Beacons };
 // Called as each step ends; null in the game (the frame benchmark times the steps with it).

@@ -1,4 +1,5 @@
-// game.cpp: start-up and the three GLUT callbacks (display, idle, reshape).
+// game.cpp: start-up and the three GLUT callbacks: display (the drawn frames, with the play
+// ticks they carry), idle (the tick clock; the splash and title screens' keys) and reshape.
 #include "shell/game.h"
 #include "audio/catalogue.h"
 #include "audio/sound.h"
@@ -7,6 +8,7 @@
 #include "models/kind_models.h"
 #include "rules/kind_rules.h"
 #include "shell/camera.h"
+#include "shell/demo.h"
 #include "shell/gamepads.h"
 #include "shell/key_map.h"
 #include "shell/screen_flow.h"
@@ -39,9 +41,51 @@ void initGame() {
     startSound(Sound::SplashScreen);
 }
 
-void displayFrame() {
+namespace {
+
+constexpr int HiddenWaitMs = 10; // idle sleep while GLUT holds back a frame asked for
+
+bool playTicksDue; // the idle callback found ticks due in play: the next drawn frame runs them
+
+// Read the keyboard's and the pads' state once for the ticks of this moment (a played demo
+// takes its keys from the script instead).
+void readInput() {
+    if (demoPlaying())
+        return;
     dropKeysLostWithFocus();
     pollGamepads();
+}
+
+// The keys of one tick: those of the splash or the title screen, then N and ESC (a played demo
+// has only the keyboard's ESC); a demo hears when play starts or ends.
+void screenKeys() {
+    const bool wasPlaying = playing;
+    if (showSplash)
+        splashKeys();
+    else if (showTitle)
+        titleKeys();
+    if (!demoPlaying()) {
+        pollNewGameKey();
+        pollQuitKey();
+    }
+    if (playing != wasPlaying)
+        playing ? demoPlayStarted() : demoPlayEnded();
+}
+
+} // namespace
+
+void displayFrame() {
+    int ticks = 0;
+    if (playing && playTicksDue)
+        ticks = timedemo() ? 1 : takeDueTicks(glutGet(GLUT_ELAPSED_TIME), demoTicksBeforeDrawing());
+    playTicksDue = false;
+    if (ticks > 0)
+        readInput();
+    for (int i = 1; i < ticks && playing; i++) { // catching up: ticks not drawn
+        playTickUndrawn();
+        screenKeys();
+    }
+    const bool ticked = ticks > 0 && playing; // this frame's own tick
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -50,26 +94,50 @@ void displayFrame() {
     if (showSplash) {
         drawSplashImage();
         glViewport(0, 0, windowWidth, windowHeight);
-        splashKeys();
     } else if (showTitle) {
         glViewport(0, 0, windowWidth, windowHeight);
         drawOverheadMap();
-        titleKeys();
-    } else if (playing) {
+    } else if (ticked) {
         playFrame();
+    } else if (playing) {
+        drawPlayScreen();
     }
-    pollNewGameKey();
-    pollQuitKey();
+    screenChanged = false; // drawn; the keys below may change it again
+    if (ticked)
+        screenKeys();
+    demoFrameDrawn(ticked);
     countFrame(glutGet(GLUT_ELAPSED_TIME));
     glutSwapBuffers();
 }
 
 void paceFrames() {
-    int waitMs;
-    if (redisplayDue(glutGet(GLUT_ELAPSED_TIME), &waitMs))
+    if (playTicksDue) { // the frame asked for is not drawn yet (a hidden window): no spinning
+        usleep(HiddenWaitMs * 1000);
+        return;
+    }
+    if (timedemo()) {
+        playTicksDue = true;
         glutPostRedisplay();
-    else
-        usleep(static_cast<useconds_t>(waitMs) * 1000); // sleep to the next deadline, no spinning
+        return;
+    }
+    const int nowMs = glutGet(GLUT_ELAPSED_TIME);
+    int waitMs;
+    if (!tickDue(nowMs, &waitMs)) {
+        usleep(static_cast<useconds_t>(waitMs) * 1000); // sleep to the next tick, no spinning
+        return;
+    }
+    if (playing) { // the frame drawn next runs the ticks
+        playTicksDue = true;
+        glutPostRedisplay();
+        return;
+    }
+    // the splash and the title: their keys every tick, a picture only when the screen changed
+    const int ticks = takeDueTicks(nowMs, MaxTicksInARow);
+    readInput();
+    for (int i = 0; i < ticks && !playing; i++)
+        screenKeys();
+    if (screenChanged && !playing)
+        glutPostRedisplay();
 }
 
 void reshapeWindow(int width, int height) {

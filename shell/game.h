@@ -5,7 +5,9 @@
 extern int windowWidth; // last size given to the reshape callback, pixels
 extern int windowHeight;
 
-void initGame();                           // the start-up sequence, once, after the window exists
-void displayFrame();                       // GLUT display: draw the current screen, poll keys
-void paceFrames();                         // GLUT idle: a redisplay per 50 ms and more
+void initGame();     // the start-up sequence, once, after the window exists
+void displayFrame(); // GLUT display: draw the current screen (in play, with the ticks due)
+// GLUT idle: the tick clock; a play frame per tick due, the splash's and title's keys per tick
+// (a picture only when the screen changed); sleeps until the next tick.
+void paceFrames();
 void reshapeWindow(int width, int height); // GLUT reshape: remember the size

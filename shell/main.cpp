@@ -2,6 +2,7 @@
 // callbacks, the main loop.
 #include "shell/data_folder.h"
 #include "shell/game.h"
+#include "shell/demo.h"
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
@@ -14,7 +15,11 @@ int main(int argc, char **argv) {
     int status = takeGameOptions(argc, argv);
     if (status >= 0)
         return status;
-    // before any file is read, and before a display is needed to say that there is no data
+    status = prepareDemo();
+    if (status >= 0)
+        return status;
+    // the demo files above stay relative to the folder the game was started in; the game data
+    // is found before any of it is read, and before a display is needed to say it is missing
     status = enterGameDataFolder();
     if (status >= 0)
         return status;
@@ -28,10 +33,13 @@ int main(int argc, char **argv) {
     glutCreateWindow("Pasturon");
     if (fullscreenAtStart)
         glutFullScreen();
-    loadControlsFile();
-    openGamepads();
+    if (!demoPlaying()) { // a played demo holds action codes: the same on every machine
+        loadControlsFile();
+        openGamepads();
+    }
     installKeyCallbacks();
     initGame();
+    startDemo();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);
     glutReshapeFunc(reshapeWindow);

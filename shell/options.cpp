@@ -2,6 +2,7 @@
 #include "shell/options.h"
 #include "input/controls.h"
 #include "shell/controls_file.h"
+#include "shell/demo.h"
 
 #include <cstdio>
 #include <cstring>
@@ -32,6 +33,16 @@ const GameOption Options[] = {
     {"fullscreen", nullptr, "start in fullscreen (F11 toggles it)", startFullscreen},
     {"print-controls", nullptr,
      "print the controls in force (the defaults and controls.conf) and exit", printControls},
+    {"record", "FILE", "write the keys of the round into FILE, a script for --play",
+     takeRecordOption},
+    {"play", "FILE", "play the script or demo in FILE at once, then exit (status 0)",
+     takePlayOption},
+    {"timedemo", nullptr, "with --play: unpaced; at the end print the frame rate",
+     takeTimedemoOption},
+    {"trace", "FILE", "with --play or --record: the trace of every play frame into FILE",
+     takeTraceOption},
+    {"shot", "FRAME:FILE.png", "with --play: save the window after play frame FRAME as PNG",
+     takeShotOption},
 };
 
 const GameOption *findOption(const char *name) {
@@ -51,10 +62,12 @@ void printHelp() {
             left += std::string(" ") + option.value;
         std::printf("  %-24s %s\n", left.c_str(), option.help);
     }
-    std::printf("\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
-                "Controls: %s (see --print-controls).\n"
-                "Exit status: 1 when ESC ends the game, 0 after --help, 2 for a bad option.\n",
-                controlsFilePath().c_str());
+    std::printf(
+        "\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
+        "Controls: %s (see --print-controls).\n"
+        "Exit status: 1 when ESC ends the game, 0 after --help or the last frame of --play,\n"
+        "2 for a bad option, an unreadable script or a file that cannot be written.\n",
+        controlsFilePath().c_str());
 }
 
 int refuse(const std::string &message) {

@@ -1,4 +1,5 @@
-// screen_flow.cpp: the screen flags, the global keys, frame pacing and the frame-rate line.
+// screen_flow.cpp: the screen flags, the global keys, the game tick's clock and the frame-rate
+// line.
 #include "shell/screen_flow.h"
 #include "audio/sound.h"
 #include "hud/hud.h"
@@ -12,27 +13,32 @@ bool showSplash = true;
 bool showTitle;
 bool playing;
 bool spaceReleased;
+bool screenChanged;
 
-constexpr int FramePeriodMs = 50;    // a redisplay when more than this has passed
 constexpr int ReportPeriodMs = 1000; // a frame-rate line when more than this has passed
 
 void splashKeys() {
     if (isKeyDown(VK_Space)) {
         showSplash = false;
         showTitle = true;
+        screenChanged = true;
     }
+}
+
+void startPlay() {
+    showTitle = false;
+    playing = true;
+    screenChanged = true;
+    stopSound(Sound::SplashScreen);
+    startSound(Sound::GameStart);
+    startSound(Sound::Ambient);
 }
 
 void titleKeys() {
     if (!isKeyDown(VK_Space))
         spaceReleased = true;
-    if (isKeyDown(VK_Space) && spaceReleased) {
-        showTitle = false;
-        playing = true;
-        stopSound(Sound::SplashScreen);
-        startSound(Sound::GameStart);
-        startSound(Sound::Ambient);
-    }
+    if (isKeyDown(VK_Space) && spaceReleased)
+        startPlay();
 }
 
 namespace {
@@ -55,6 +61,7 @@ void pollNewGameKey() {
     hudIntroCounter = 0;
     playing = false;
     showTitle = true;
+    screenChanged = true;
 }
 
 void pollQuitKey() {
@@ -65,8 +72,8 @@ void pollQuitKey() {
 }
 
 namespace {
-bool paceStarted;
-int lastRedisplayMs;
+bool tickClockStarted;
+int lastTickMs; // when the last tick taken was due
 bool reportStarted;
 int lastReportMs;
 int framesCounted;
@@ -88,21 +95,31 @@ void countFrame(int nowMs) {
     }
 }
 
-bool redisplayDue(int nowMs, int *waitMs) {
-    if (!paceStarted) {
-        paceStarted = true;
-        lastRedisplayMs = nowMs;
+bool tickDue(int nowMs, int *waitMs) {
+    if (!tickClockStarted) {
+        tickClockStarted = true;
+        lastTickMs = nowMs;
     }
-    if (nowMs - lastRedisplayMs > FramePeriodMs) {
-        lastRedisplayMs = nowMs;
-        *waitMs = 0;
-        return true;
+    const int sinceMs = nowMs - lastTickMs;
+    *waitMs = sinceMs >= TickMs ? 0 : TickMs - sinceMs;
+    return sinceMs >= TickMs;
+}
+
+int takeDueTicks(int nowMs, int most) {
+    int waitMs;
+    if (!tickDue(nowMs, &waitMs))
+        return 0;
+    int due = (nowMs - lastTickMs) / TickMs;
+    if (due > MaxTicksInARow) {
+        due = MaxTicksInARow; // too far behind: the rest is forgotten
+        lastTickMs = nowMs - MaxTicksInARow * TickMs;
     }
-    *waitMs = lastRedisplayMs + FramePeriodMs + 1 - nowMs;
-    return false;
+    const int taken = due < most ? due : most;
+    lastTickMs += taken * TickMs;
+    return taken;
 }
 
 void resetFrameClocks() {
-    paceStarted = reportStarted = false;
-    lastRedisplayMs = lastReportMs = framesCounted = 0;
+    tickClockStarted = reportStarted = false;
+    lastTickMs = lastReportMs = framesCounted = 0;
 }

@@ -158,3 +158,41 @@ TEST_F(PlayFrame, HoldingAControlsKeyBlanksOnlyThatHalfsWorld) {
     ASSERT_EQ(cowDraws.size(), 2u);
     EXPECT_EQ(cowDraws[0].viewport[0], 402);
 }
+
+// What a tick advances besides the rules: the HUD introduction, the item spin, the camera.
+struct TickClocks {
+    int hudIntro, cameraYaw;
+    float spin, itemSpin, cow1X;
+    bool operator==(const TickClocks &o) const {
+        return hudIntro == o.hudIntro && cameraYaw == o.cameraYaw && spin == o.spin &&
+               itemSpin == o.itemSpin && cow1X == o.cow1X;
+    }
+};
+TickClocks tickClocks() {
+    return {hudIntroCounter, cameraYaw, spinAngle, itemSpinAngle, cow1->x};
+}
+
+TEST_F(PlayFrame, ATickCaughtUpUndrawnAdvancesWhatADrawnOneDoesAndARedrawNothing) {
+    // with both worlds shown, one controls key held each, and the camera turning
+    for (std::vector<int> keys : {std::vector<int>{VK_Left}, {VK_F12, VK_Left}, {VK_F1, 'J'}}) {
+        TickClocks after[2];
+        float startX = 0;
+        for (int drawn = 0; drawn < 2; drawn++) {
+            ASSERT_TRUE(loadTestMap(plainMap(70, 70, '_', 30, 40, 36, 40)));
+            startX = cow1->x;
+            hudIntroCounter = 10;
+            spinAngle = itemSpinAngle = 0;
+            setCameraDefaults();
+            releaseAllKeys();
+            for (int code : keys)
+                setKeyDown(code, true);
+            drawn ? playFrame() : playTickUndrawn();
+            after[drawn] = tickClocks();
+        }
+        EXPECT_TRUE(after[0] == after[1]) << "keys from " << keys[0];
+        EXPECT_EQ(after[0].hudIntro, 12);                           // both halves count
+        EXPECT_EQ(after[0].cow1X < startX, keys.back() == VK_Left); // the rules ran
+        drawPlayScreen(); // an uncovered window is drawn again: nothing advances
+        EXPECT_TRUE(tickClocks() == after[1]) << "keys from " << keys[0];
+    }
+}

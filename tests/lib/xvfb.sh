@@ -1,5 +1,6 @@
 # xvfb.sh: helpers for end-to-end tests of the real game under a private Xvfb with Mesa's
-# software renderer. Source it, then call start_display, start_game, keys, screenshots.
+# software renderer. Source it, then call start_display, start_game, keys, screenshots (or
+# run_game for a played script).
 # Needs PASTURON_BIN (the game) and PASTURON_DATA (its data folder) in the environment.
 
 set -u
@@ -24,12 +25,13 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_display [WIDTHxHEIGHT]: a fresh X server, answering before we go on; exports DISPLAY.
+# It does not reset when its last client leaves, so the next program never finds it resetting.
 # Each call starts another server.
 start_display() {
     local size=${1:-1024x768} attempt
     for attempt in 1 2 3; do
         rm -f "$E2E_TMP/display"
-        Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display" \
+        Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" \
             2>"$E2E_TMP/xvfb.log" &
         XVFB_PID=$!
         for _ in $(seq 100); do
@@ -82,6 +84,15 @@ start_game() {
     sleep 0.5
 }
 
+# run_game [ARGS...]: the game in its data folder until it ends by itself (--play); its exit
+# status in GAME_STATUS, its output in $GAME_OUT and $GAME_ERR.
+run_game() {
+    GAME_STATUS=0
+    (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
+        exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@") \
+        >"$GAME_OUT" 2>"$GAME_ERR" || GAME_STATUS=$?
+}
+
 # wait_game [SECONDS]: wait (default 10 s) for the game to end; its exit status goes to
 # GAME_STATUS ("timeout" when it did not end).
 GAME_STATUS=""
@@ -119,6 +130,20 @@ escape_ends_game() {
     wait_game
     key_up Escape
     [ "$GAME_STATUS" = 1 ] || fail "ESC ended the game with status $GAME_STATUS, not 1"
+}
+
+# shadow_data FOLDER ENTRY...: FOLDER holds links to the game's data but for the ENTRYs (a
+# folder of each, empty, is left for the caller to fill).
+shadow_data() {
+    local folder=$1 entry
+    shift
+    mkdir -p "$folder"
+    for entry in "$PASTURON_DATA"/*; do
+        [[ " $* " == *" $(basename "$entry") "* ]] || ln -s "$entry" "$folder/"
+    done
+    for entry in "$@"; do
+        mkdir -p "$folder/$entry"
+    done
 }
 
 key_down() { xdotool keydown --delay 0 "$@"; }

@@ -1,6 +1,6 @@
 // script_fuzzer.cpp: the replay script reader on arbitrary bytes: it never crashes, and a
 // script it accepts holds only counts of 1 or more and key codes 0..255.
-#include "tools/replay/script.h"
+#include "input/script.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,9 @@
-// script_test.cpp: reading the replay tool's input script; how the trace prints floats.
+// script_test.cpp: the script format (reading, the lines a recording writes, the keys it holds);
+// how the trace prints floats.
 #include "input/key_names.h"
 #include "input/keys.h"
-#include "tools/replay/script.h"
-#include "tools/replay/trace.h"
+#include "input/script.h"
+#include "rules/trace.h"
 
 #include <cmath>
 #include <cstdint>
@@ -77,6 +78,45 @@ TEST(ReplayScript, BadLinesSayWhere) {
         EXPECT_FALSE(parseScript(c.script, steps, error)) << c.script;
         EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
     }
+}
+
+TEST(ReplayScript, RecordedLinesReadBackAsTheKeysHeld) {
+    releaseAllKeys();
+    EXPECT_TRUE(heldKeys().empty());
+    setKeyDown(VK_F12, true);
+    setKeyFrom(Pad1Source, VK_Up, true); // a pad's keys are held keys too
+    setKeyDown(VK_RShift, true);
+    setKeyDown('T', true);
+    const ScriptStep recorded{7, heldKeys()};
+    EXPECT_EQ(recorded.keys, (std::vector<int>{VK_Up, 'T', VK_F12, VK_RShift}));
+    EXPECT_EQ(scriptLine(recorded), "7 UP T F12 161\n");
+    EXPECT_EQ(scriptLine({1, {}}), "1\n");
+
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(parseScript(scriptLine(recorded) + scriptLine({2, {'W'}}), steps, error));
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].frames, 7);
+    EXPECT_EQ(steps[0].keys, recorded.keys);
+    holdScriptKeys(steps[1]); // exactly the step's keys: the pad's and the keyboard's let go
+    EXPECT_EQ(heldKeys(), (std::vector<int>{'W'}));
+    EXPECT_EQ(scriptFrames(steps), 9);
+    releaseAllKeys();
+}
+
+TEST(ReplayScript, AFileThatCannotBeReadOrHasABadLineSaysWhich) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    EXPECT_FALSE(readScriptFile("/nonexistent/demo.txt", steps, error));
+    EXPECT_EQ(error, "cannot read /nonexistent/demo.txt: No such file or directory");
+    const std::string path = testing::TempDir() + "pasturon-bad-script.txt";
+    std::FILE *file = std::fopen(path.c_str(), "w");
+    ASSERT_TRUE(file);
+    std::fputs("# a demo\n3 UP\n2 UP F13\n", file);
+    std::fclose(file);
+    EXPECT_FALSE(readScriptFile(path.c_str(), steps, error));
+    EXPECT_EQ(error, path + ", line 3: bad key \"F13\"");
+    std::remove(path.c_str());
 }
 
 TEST(ReplayTrace, FloatsArePrintedAsPercentNineG) {

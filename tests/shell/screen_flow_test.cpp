@@ -1,5 +1,5 @@
 // screen_flow_test.cpp: splash, title and play screens, the SPACE latch, N and ESC,
-// frame pacing and the frame-rate line.
+// the tick clock and the frame-rate line.
 #include "audio/sound.h"
 #include "hud/hud.h"
 #include "rules/cow.h"
@@ -162,18 +162,31 @@ TEST_F(ScreenFlow, EscapeEndsTheProcessWithStatusOne) {
     EXPECT_EXIT(pollQuitKey(), ::testing::ExitedWithCode(1), "");
 }
 
-TEST(FrameClock, RedisplayOnlyWhenMoreThan50msHavePassed) {
+TEST(TickClock, ATickPer51msTheMissedOnesCaughtUpFiveAtMost) {
     resetFrameClocks();
     int wait = -1;
-    EXPECT_FALSE(redisplayDue(1000, &wait)); // the first call only starts the clock
+    EXPECT_FALSE(tickDue(1000, &wait)); // the first call only starts the clock
     EXPECT_EQ(wait, 51);
-    EXPECT_FALSE(redisplayDue(1050, &wait)); // exactly 50 ms: not yet
+    EXPECT_FALSE(tickDue(1050, &wait)); // exactly 50 ms: not yet
     EXPECT_EQ(wait, 1);
-    EXPECT_TRUE(redisplayDue(1051, &wait));
-    EXPECT_FALSE(redisplayDue(1060, &wait));
+    EXPECT_EQ(takeDueTicks(1050, 99), 0);
+    EXPECT_TRUE(tickDue(1051, &wait));
+    EXPECT_EQ(takeDueTicks(1051, 99), 1);
+    EXPECT_FALSE(tickDue(1060, &wait));
     EXPECT_EQ(wait, 42);
-    EXPECT_TRUE(redisplayDue(1200, &wait)); // late frames are not made up
-    EXPECT_FALSE(redisplayDue(1250, &wait));
+    // a late wake-up keeps the beat: the next tick is still due at 1153
+    EXPECT_EQ(takeDueTicks(1110, 99), 1);
+    EXPECT_FALSE(tickDue(1152, &wait));
+    EXPECT_EQ(wait, 1);
+    // drawing fell behind: the ticks missed are taken together, as many as asked for
+    EXPECT_EQ(takeDueTicks(1260, 99), 3); // 1153, 1204, 1255
+    EXPECT_EQ(takeDueTicks(1412, 2), 2);  // 1306, 1357; the one of 1408 waits
+    EXPECT_TRUE(tickDue(1412, &wait));
+    EXPECT_EQ(takeDueTicks(1412, 99), 1);
+    // a stall: five ticks, the rest forgotten, the next one a tick after now
+    EXPECT_EQ(takeDueTicks(3412, 99), MaxTicksInARow);
+    EXPECT_FALSE(tickDue(3462, &wait));
+    EXPECT_TRUE(tickDue(3463, &wait));
 }
 
 TEST(FrameClock, FrameRateLineAfterMoreThanASecondCountsEveryFrame) {

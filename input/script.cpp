@@ -1,8 +1,12 @@
-// script.cpp: reading the replay tool's input script.
-#include "tools/replay/script.h"
+// script.cpp: scripts of held keys: reading them, writing their lines, holding their keys.
+#include "input/script.h"
 #include "input/key_names.h"
+#include "input/keys.h"
 
+#include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -75,4 +79,58 @@ bool parseScript(const std::string &text, std::vector<ScriptStep> &steps, std::s
         steps.push_back(step);
     }
     return true;
+}
+
+bool readWholeFile(const char *path, std::string &text) {
+    FILE *file = std::fopen(path, "rb");
+    if (!file)
+        return false;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, n);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+bool readScriptFile(const char *path, std::vector<ScriptStep> &steps, std::string &error) {
+    std::string text;
+    if (!readWholeFile(path, text)) {
+        error = std::string("cannot read ") + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!parseScript(text, steps, error)) {
+        error = std::string(path) + ", " + error;
+        return false;
+    }
+    return true;
+}
+
+long long scriptFrames(const std::vector<ScriptStep> &steps) {
+    long long frames = 0;
+    for (const ScriptStep &step : steps)
+        frames += step.frames;
+    return frames;
+}
+
+std::string scriptLine(const ScriptStep &step) {
+    std::string line = std::to_string(step.frames);
+    for (int code : step.keys)
+        line += " " + keyNameOf(code);
+    return line + "\n";
+}
+
+void holdScriptKeys(const ScriptStep &step) {
+    releaseAllKeys();
+    for (int code : step.keys)
+        setKeyDown(code, true);
+}
+
+std::vector<int> heldKeys() {
+    std::vector<int> keys;
+    for (int code = 0; code < KeyCodeCount; code++)
+        if (isKeyDown(code))
+            keys.push_back(code);
+    return keys;
 }

@@ -1,6 +1,8 @@
-// trace.h: one JSON Lines record of the replay trace per frame.
+// trace.h: the trace of a run of play ticks, one JSON Lines record per frame, as the replay
+// tool prints it and the game writes it with --trace.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,3 +24,17 @@ char *formatTraceFloat(char *text, float value);
 // ending with a line feed.
 void appendTraceLine(std::string &out, long long frame, const Cow *first, const Cow *second,
                      const FrameEvents &events);
+
+// --- The trace being written (one per process) ---
+
+// Start a trace into `file`: listen to the rules' sounds, removed cells and console text, and
+// write frame 0, the state as it stands.
+void startTrace(FILE *file);
+// True between startTrace and finishTrace.
+bool tracing();
+// Before a tick: forget what the last one did.
+void beginTraceTick();
+// After a tick: the trace line of the next frame.
+void endTraceTick();
+// Write what is still held back and flush; stop listening. Harmless when no trace runs.
+void finishTrace();

@@ -1,7 +1,10 @@
-// trace.cpp: formatting the replay trace as JSON Lines.
-#include "tools/replay/trace.h"
+// trace.cpp: the trace as JSON Lines: formatting a frame, and the trace a run writes.
+#include "rules/trace.h"
+#include "audio/sound.h"
+#include "rules/console.h"
 #include "rules/cow.h"
 #include "rules/handlers.h"
+#include "world/grids.h"
 
 #include <charconv>
 #include <cstdio>
@@ -124,4 +127,74 @@ void appendTraceLine(std::string &out, long long frame, const Cow *first, const 
     out += ",\"console\":";
     appendString(out, events.console);
     out += "}\n";
+}
+
+namespace {
+
+constexpr size_t HeldBackBytes = 1 << 16; // trace text written out in pieces of about this
+
+// --- The trace being written: from startTrace to finishTrace ---
+FILE *traceFile;
+std::string heldBack; // lines not yet written
+long long traceFrame; // the frame of the last line
+FrameEvents events;   // what the current tick did, filled by the hooks
+
+void recordSound(SoundAction action, Sound sound) {
+    const char *verb = action == SoundAction::Play     ? "play"
+                       : action == SoundAction::Resume ? "resume"
+                                                       : "stop";
+    events.sounds.push_back(std::string("[\"") + verb + "\",\"" + soundName(sound) + "\"]");
+}
+
+void recordRemoved(int column, int row) {
+    events.removed.push_back("[" + std::to_string(column) + "," + std::to_string(row) + "]");
+}
+
+void recordConsole(const char *text) {
+    events.console += text;
+}
+
+void writeHeldBack() {
+    std::fwrite(heldBack.data(), 1, heldBack.size(), traceFile);
+    heldBack.clear();
+}
+
+} // namespace
+
+void startTrace(FILE *file) {
+    traceFile = file;
+    traceFrame = 0;
+    heldBack.clear();
+    events.clear();
+    soundActionHook = recordSound;
+    objectRemovedHook = recordRemoved;
+    consoleHook = recordConsole;
+    appendTraceLine(heldBack, traceFrame, cow1, cow2, events);
+}
+
+bool tracing() {
+    return traceFile != nullptr;
+}
+
+void beginTraceTick() {
+    events.clear();
+}
+
+void endTraceTick() {
+    if (!traceFile)
+        return;
+    appendTraceLine(heldBack, ++traceFrame, cow1, cow2, events);
+    if (heldBack.size() > HeldBackBytes)
+        writeHeldBack();
+}
+
+void finishTrace() {
+    if (!traceFile)
+        return;
+    writeHeldBack();
+    std::fflush(traceFile);
+    traceFile = nullptr;
+    soundActionHook = nullptr;
+    objectRemovedHook = nullptr;
+    consoleHook = nullptr;
 }
