@@ -3,6 +3,7 @@
 #include "shell/game.h"
 
 #include <GL/freeglut.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -128,18 +129,21 @@ int countPixels(Rgb colour, int x0, int y0, int x1, int y1, int tolerance) {
     return count;
 }
 
-void saveScreenshot(const std::string &pngPath) {
+RgbPicture readWindow() {
     std::vector<unsigned char> rgb;
     readBack(rgb);
-    std::string ppm = pngPath + ".ppm";
-    FILE *f = std::fopen(ppm.c_str(), "wb");
-    if (!f)
-        return;
-    std::fprintf(f, "P6\n%d %d\n255\n", width, height);
-    for (int y = height - 1; y >= 0; y--) // PPM runs top to bottom
-        std::fwrite(&rgb[static_cast<size_t>(y) * width * 3], 1, static_cast<size_t>(width) * 3, f);
-    std::fclose(f);
-    std::string command = "convert '" + ppm + "' '" + pngPath + "' && rm -f '" + ppm + "'";
-    if (std::system(command.c_str()) != 0)
+    RgbPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.rgb.resize(rgb.size());
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    for (int y = 0; y < height; y++) // GL reads from the bottom row up
+        std::copy_n(&rgb[static_cast<size_t>(height - 1 - y) * rowBytes], rowBytes,
+                    &picture.rgb[static_cast<size_t>(y) * rowBytes]);
+    return picture;
+}
+
+void saveScreenshot(const std::string &pngPath) {
+    if (!writePng(pngPath, readWindow()))
         std::fprintf(stderr, "could not write %s\n", pngPath.c_str());
 }

@@ -2,6 +2,8 @@
 // renderer): draw with the game's own code, then read the pixels back.
 #pragma once
 
+#include "png_file.h"
+
 #include <string>
 
 struct Rgb {
@@ -26,7 +28,9 @@ struct PixelBox {
 bool boundingBox(Rgb background, PixelBox *box, int tolerance = 3);
 // Count pixels near `colour` inside [x0, x1) x [y0, y1).
 int countPixels(Rgb colour, int x0, int y0, int x1, int y1, int tolerance = 3);
-// Save the back buffer as a PNG (through ImageMagick); for looking at it.
+// The whole back buffer, rows from the top.
+RgbPicture readWindow();
+// Save the back buffer as a PNG; for looking at it.
 void saveScreenshot(const std::string &pngPath);
 // The game's sky-blue clear colour as pixels.
 constexpr Rgb SkyBlue = {153, 204, 255};

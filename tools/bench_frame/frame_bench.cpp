@@ -2,6 +2,7 @@
 // the farm: median milliseconds of each step (rules update, HUD, cows, terrain, objects,
 // beacons; both halves summed), of the whole frame, and the process's CPU time per frame.
 // Run in the data folder under Xvfb (tools/bench_frame/bench_frame.sh does both).
+#include "farm_scene.h"
 #include "gl_harness.h"
 #include "hud/hud.h"
 #include "shell/game.h"
@@ -50,42 +51,6 @@ void timePhase(DrawPhase finished) {
     phaseStart = t;
 }
 
-int objectsAround(float x, float y) {
-    Cow probe{};
-    probe.x = x;
-    probe.y = y;
-    const VisibleWindow w = visibleWindow(&probe);
-    int count = 0;
-    for (int r = w.rowBegin; r < w.rowEnd; r++)
-        for (int c = w.columnBegin; c < w.columnEnd; c++)
-            count += ObjectGrid[c][r] != nullptr;
-    return count;
-}
-
-// The free cell (no object) whose visible window holds the most objects, at least
-// `minDistance` cells from (avoidColumn, avoidRow).
-void busiestFreeCell(int avoidColumn, int avoidRow, int minDistance, int *column, int *row,
-                     int *objects) {
-    *objects = -1;
-    for (int r = 0; r < mapRows; r++)
-        for (int c = 0; c < mapColumns; c++) {
-            if (ObjectGrid[c][r] ||
-                std::abs(c - avoidColumn) + std::abs(r - avoidRow) < minDistance)
-                continue;
-            const int n = objectsAround(c + 0.5f, r + 0.5f);
-            if (n > *objects) {
-                *objects = n, *column = c, *row = r;
-            }
-        }
-}
-
-void placeCow(Cow *cow, int column, int row) {
-    cow->x = column + 0.5f;
-    cow->y = row + 0.5f;
-    cow->tile = TileGrid[column][row];
-    followGround(cow);
-}
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -99,17 +64,16 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: frame_bench [FRAMES]  (run in the data folder)\n");
         return 2;
     }
-    openTestWindow(800, 600);
-    initGame(); // sounds (null device), font, camera, textures, the farm map, GL state
-    int c1 = 0, r1 = 0, c2 = 0, r2 = 0, n1, n2;
-    busiestFreeCell(-100, -100, 0, &c1, &r1, &n1);
-    busiestFreeCell(c1, r1, 3, &c2, &r2, &n2);
-    if (n1 < 0 || n2 < 0) {
+    if (!startFarm(".")) // sounds (null device), font, camera, textures, the farm map, GL state
+        return 1;
+    ViewCell cell1, cell2;
+    busiestPair(&cell1, &cell2);
+    if (cell1.objects < 0 || cell2.objects < 0) {
         std::fprintf(stderr, "the map has no free cells for the cows\n");
         return 1;
     }
-    placeCow(cow1, c1, r1);
-    placeCow(cow2, c2, r2);
+    placeCow(cow1, cell1.column, cell1.row);
+    placeCow(cow2, cell2.column, cell2.row);
     hudIntroCounter = IntroOver;
     drawPhaseHook = timePhase;
 
@@ -132,7 +96,8 @@ int main(int argc, char **argv) {
 
     std::printf("play frame at 800 x 600, %d frames; cow 1 at (%d, %d) with %d objects in view, "
                 "cow 2 at (%d, %d) with %d\n",
-                frames, c1, r1, n1, c2, r2, n2);
+                frames, cell1.column, cell1.row, cell1.objects, cell2.column, cell2.row,
+                cell2.objects);
     std::printf("  median ms   CPU (all threads)   elapsed\n");
     for (int p = 0; p < PhaseCount; p++)
         std::printf("  %-8s    %8.2f          %8.2f\n", PhaseNames[p], median(phaseCpu[p]),
