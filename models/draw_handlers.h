@@ -23,3 +23,10 @@ void drawGrowPill(int column, int row);
 void drawHeadPill(int column, int row);
 void drawSnailPill(int column, int row);
 void drawSyringeItem(int column, int row);
+
+// The box a model drawn by `handler` stays inside, in the handler's coordinates (cell centre
+// on the ground, cells); null for a handler without one (always drawn).
+struct ModelBox {
+    float lowest[3], highest[3];
+};
+const ModelBox *modelBoxOf(void (*handler)(int, int));

@@ -24,11 +24,9 @@ void drawHomeBeaconOf(const Cow *cow, double height) {
     glPopMatrix();
 }
 
-// The object of one cell, if any, moved to the cell centre on the cell's tile.
-void drawObjectCell(int column, int row) {
+// The object of one cell moved to the cell centre on the cell's tile.
+void drawObjectAt(int column, int row) {
     const WorldObject *object = ObjectGrid[column][row];
-    if (!object)
-        return;
     glPushMatrix();
     glTranslatef(static_cast<float>(column), static_cast<float>(row),
                  TileGrid[column][row]->standHeight);
@@ -37,9 +35,42 @@ void drawObjectCell(int column, int row) {
     glPopMatrix();
 }
 
+// --- The object pass under way ---
+ViewFrustum passView;   // the half's view volume
+int skippedColumn = -1; // the object visited last, when it was left out (else -1)
+int skippedRow = -1;
+
+// The object of one cell, if any, unless its model's box lies outside the view. A model
+// without a box draws with the state the object before it left, so that object is drawn
+// first even when it was outside the view.
+void drawObjectCell(int column, int row) {
+    const WorldObject *object = ObjectGrid[column][row];
+    if (!object)
+        return;
+    const ModelBox *box = legacyPasses ? nullptr : modelBoxOf(object->drawHandler);
+    if (box) {
+        const float at[3] = {column + 0.5f, row + 0.5f, TileGrid[column][row]->standHeight};
+        float lowest[3], highest[3];
+        for (int axis = 0; axis < 3; axis++) {
+            lowest[axis] = at[axis] + box->lowest[axis];
+            highest[axis] = at[axis] + box->highest[axis];
+        }
+        if (!boxInView(passView, lowest, highest)) {
+            skippedColumn = column, skippedRow = row;
+            return;
+        }
+    } else if (skippedColumn >= 0) {
+        drawObjectAt(skippedColumn, skippedRow);
+    }
+    skippedColumn = skippedRow = -1;
+    drawObjectAt(column, row);
+}
+
 } // namespace
 
 void drawObjectPass(const Cow *cow) {
+    passView = currentViewFrustum();
+    skippedColumn = skippedRow = -1;
     drawVisibleCells(cow, RowOrder::Ascending, drawObjectCell); // the barn roof blends
 }
 

@@ -41,6 +41,18 @@ enum class RowOrder { Ascending, Descending };
 // on and the colour white; the modelview matrix is saved around the whole pass.
 void drawVisibleCells(const Cow *cow, RowOrder order, void (*drawCell)(int column, int row));
 
+// Benchmark switch: draw as the passes did before they were made cheap (for comparing).
+extern bool legacyPasses;
+
+// The view volume of the current projection and modelview matrices, as planes in the
+// coordinates the modelview matrix takes in.
+struct ViewFrustum {
+    double planes[6][4]; // a x + b y + c z + d >= 0 inside; (a, b, c) of length 1
+};
+ViewFrustum currentViewFrustum();
+// False only when the box [lowest, highest] lies wholly outside the view volume.
+bool boxInView(const ViewFrustum &view, const float (&lowest)[3], const float (&highest)[3]);
+
 void drawTerrainPass(const Cow *cow); // tiles with their skirts around the cow
 void drawObjectPass(const Cow *cow);  // objects around the cow
 void drawHomeBeacons(double height);  // a beacon `height` tall on each cow's home cell

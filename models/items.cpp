@@ -7,9 +7,11 @@
 
 #include <GL/gl.h>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
+constexpr int ModelTextureSlots = static_cast<int>(std::size(ModelTextures));
 constexpr int StrawGroups = 6;           // groups of four straws round the waist
 constexpr double StrawGroupDegrees = 60; // between groups
 
@@ -30,15 +32,11 @@ void greyCylinder(double length) {
     texturedCylinder(0.2, 0.2, length, 10, 1);
 }
 
-} // namespace
-
-void drawHayBale(int, int) {
-    glScaled(0.15, 0.15, 0.15);
+// A hay bale from its spin on: the wobbling tilt, faces, twines and straws.
+void hayBaleModel() {
     glColor3f(1, 1, 0);
     glEnable(GL_TEXTURE_2D);
     bindModelTexture(TexHayRound);
-    glTranslated(0, 0, 2.5);
-    glRotated(spinAngle, 0, 0, 1);
     glPushMatrix();
     glRotated(5, 1, 0, 0); // the tilt that makes the bale wobble as it turns
     glScaled(0.8, 0.8, 0.8);
@@ -68,17 +66,18 @@ void drawHayBale(int, int) {
     glDisable(GL_TEXTURE_2D);
 }
 
-void drawPill(const unsigned int *table, int slot) {
-    glScaled(0.2, 0.2, 0.2);
+// The texture the next pill model wraps round its body.
+unsigned int pillTexture;
+
+// A pill from its spin on: the tilt, two white caps and the wrapped body.
+void pillModel() {
     glColor3f(1, 1, 1);
-    glTranslated(0, 0, 2.5);
-    glRotated(itemSpinAngle, 0, 0, 1);
     glPushMatrix();
     glRotated(5, 1, 0, 0);
     glDisable(GL_TEXTURE_2D);
     texturedSphere(1, 10, 10); // lower cap
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, table[slot]);
+    glBindTexture(GL_TEXTURE_2D, pillTexture);
     texturedCylinder(1, 1, 4, 10, 10);
     glDisable(GL_TEXTURE_2D);
     glTranslated(0, 0, 4);
@@ -86,23 +85,17 @@ void drawPill(const unsigned int *table, int slot) {
     glPopMatrix();
 }
 
-void drawSyringe(const unsigned int *table, int slot) {
-    glScaled(0.6, 0.6, 0.6);
-    glDisable(GL_BLEND);
-    glDisable(GL_CULL_FACE);
-    glTranslated(-0.75, -0.1, 0);
-    glTranslated(0, 0, 0.5);
-    glRotated(45, 0, 0, 1);
-    glPushMatrix();
-    glColor3f(1, 1, 1);
-    glTranslated(0, 0.25, 0);
-    glRotated(itemSpinAngle, 0, 1, 0); // the roll about its length
-    glRotated(90, 1, 0, 0);            // the axis (local z) now lies along -y
+// The texture the next syringe model shows on its label.
+unsigned int syringeTexture;
+
+// A syringe from its roll on: barrel, label, hub, needle, plunger and grips along local z.
+void syringeModel() {
+    glRotated(90, 1, 0, 0); // the axis (local z) now lies along -y
     glDisable(GL_TEXTURE_2D);
     texturedCylinder(0.2, 0.2, 2, 10, 1); // barrel, z 0 to 2
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, table[slot]);
+    glBindTexture(GL_TEXTURE_2D, syringeTexture);
     glTranslated(0, 0, 0.25);
     texturedCylinder(0.21, 0.21, 1.5, 10, 1); // label sleeve, z 0.25 to 1.75
     glTranslated(0, 0, -0.45);
@@ -119,6 +112,48 @@ void drawSyringe(const unsigned int *table, int slot) {
     texturedCylinder(0.2, 0.2, 0.2, 10, 1); // finger grip across the plunger
     glTranslated(0, -0.4, 0);
     texturedCylinder(0.2, 0.2, 0.2, 10, 1); // the second grip
+}
+} // namespace
+
+void drawHayBale(int, int) {
+    glScaled(0.15, 0.15, 0.15);
+    glTranslated(0, 0, 2.5);
+    glRotated(spinAngle, 0, 0, 1);
+    static CompiledModel model;
+    drawCompiled(model, hayBaleModel);
+}
+
+void drawPill(const unsigned int *table, int slot) {
+    glScaled(0.2, 0.2, 0.2);
+    glTranslated(0, 0, 2.5);
+    glRotated(itemSpinAngle, 0, 0, 1);
+    pillTexture = table[slot];
+    if (table != ModelTextures || slot < 0 || slot >= ModelTextureSlots) {
+        pillModel();
+        return;
+    }
+    static CompiledModel models[ModelTextureSlots];
+    drawCompiled(models[slot], pillModel);
+}
+
+void drawSyringe(const unsigned int *table, int slot) {
+    glScaled(0.6, 0.6, 0.6);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glTranslated(-0.75, -0.1, 0);
+    glTranslated(0, 0, 0.5);
+    glRotated(45, 0, 0, 1);
+    glPushMatrix();
+    glColor3f(1, 1, 1);
+    glTranslated(0, 0.25, 0);
+    glRotated(itemSpinAngle, 0, 1, 0); // the roll about its length
+    syringeTexture = table[slot];
+    if (table != ModelTextures || slot < 0 || slot >= ModelTextureSlots) {
+        syringeModel();
+    } else {
+        static CompiledModel models[ModelTextureSlots];
+        drawCompiled(models[slot], syringeModel);
+    }
     glPopMatrix();
     glEnable(GL_CULL_FACE);
 }

@@ -2,6 +2,12 @@
 // pill, syringe, the two cow bodies) and the vertex tables of the profile cow.
 #pragma once
 
+#include "images/textures.h"
+
+#include <iterator>
+
+struct Cow;
+
 // --- Fixed model data ---
 extern const float ProfileOuterVertices[40][3]; // outer slab of the profile cow, model units
 extern const float ProfileInnerVertices[16][3]; // inner slab (trunk without legs), model units
@@ -18,6 +24,21 @@ void drawFoliageTriangle(double width, double height, double angle, char axis);
 void drawPill(const unsigned int *table, int slot);
 // A syringe lying along the cell's diagonal, rolling about its length, labelled table[slot].
 void drawSyringe(const unsigned int *table, int slot);
+
+// A fixed model compiled into a display list on its first draw.
+struct CompiledModel {
+    unsigned int list = 0;                                // 0 until compiled
+    unsigned int textures[std::size(ModelTextures)] = {}; // ModelTextures when compiled
+};
+// Draw what `build` draws, through `model`'s display list (compiled again when the model
+// textures changed since).
+void drawCompiled(CompiledModel &model, void (*build)());
+
+// Every point of either cow model lies within this distance of its origin, in model units
+// (the profile cow reaches from its tail at -17.5 to its nose at 28, and 24 up).
+constexpr float CowModelReach = 40;
+// False when `cow`'s model, at its drawing scale, lies wholly outside the current view.
+bool cowInView(const Cow *cow);
 
 // Bind ModelTextures[slot] to GL_TEXTURE_2D (slot 0 of the table may be empty: untextured).
 void bindModelTexture(int slot);

@@ -4,14 +4,15 @@
 
 struct GLUquadric;
 
-void cylinderOn(GLUquadric *quadric, double baseRadius, double topRadius, double height,
-                int slices, int stacks);
+void cylinderOn(GLUquadric *quadric, double baseRadius, double topRadius, double height, int slices,
+                int stacks);
 void texturedCylinder(double baseRadius, double topRadius, double height, int slices, int stacks);
 void texturedCone(double baseRadius, double height, int slices, int stacks);
 void texturedDisk(double innerRadius, double outerRadius, int slices, int loops);
 void sphereOn(GLUquadric *quadric, double radius, int slices, int stacks);
 void texturedSphere(double radius, double slices, double stacks); // counts truncated
 void drawCube(double edge);
-void drawTorus(double tubeRadius, double ringRadius, double sides, double rings); // counts truncated
-void texturedHalfBox(double side);                      // s wide and deep, s/2 tall, on z = 0
+void drawTorus(double tubeRadius, double ringRadius, double sides,
+               double rings);      // counts truncated
+void texturedHalfBox(double side); // s wide and deep, s/2 tall, on z = 0
 void texturedPrism(double width, double height, double depth); // leaves GL_CULL_FACE enabled

@@ -399,6 +399,10 @@ void profileCowModel() {
 
 void drawProfileCow(int, int) {
     glDisable(GL_CULL_FACE);
+    if (!cowInView(cow1)) {
+        glEnable(GL_CULL_FACE);
+        return;
+    }
     glPushMatrix();
     glTranslated(cow1->x, cow1->y, cow1->z);
     glRotated(90, 1, 0, 0); // model +y becomes world up
@@ -407,7 +411,8 @@ void drawProfileCow(int, int) {
         glRotated(90, 1, 0, 0); // lying on its side
     double scale = modelScaleOf(cow1);
     glScaled(scale, scale, scale);
-    profileCowModel();
+    static CompiledModel model;
+    drawCompiled(model, profileCowModel);
     glPopMatrix();
     glEnable(GL_CULL_FACE);
 }

@@ -222,6 +222,8 @@ void quadricCowModel() {
 }
 
 void drawQuadricCow(int, int) {
+    if (!cowInView(cow2))
+        return;
     glPushMatrix();
     glTranslated(cow2->x, cow2->y, cow2->z);
     glRotated(90, 1, 0, 0);
@@ -231,6 +233,7 @@ void drawQuadricCow(int, int) {
     glScaled(scale, scale, scale);
     if (cow2->stunned)
         glRotated(90, 0, 0, 1); // rolled onto its side about its length
-    quadricCowModel();
+    static CompiledModel model;
+    drawCompiled(model, quadricCowModel);
     glPopMatrix();
 }

@@ -90,17 +90,8 @@ void drawGateOf(const Cow *owner, int column, int row, char kind) {
     glPopMatrix();
 }
 
-} // namespace
-
-void bindModelTexture(int slot) {
-    glBindTexture(GL_TEXTURE_2D, ModelTextures[slot]);
-}
-
-void colourBarnRed() {
-    glColor3f(0.3f, 0.1f, 0.1f);
-}
-
-void drawBarn(int, int) {
+// The barn, drawn by drawBarn.
+void drawBarnModel() {
     glTranslated(0, 0, 1.5);
     colourBarnRed();
     glEnable(GL_TEXTURE_2D);
@@ -136,7 +127,8 @@ void drawBarn(int, int) {
     glDisable(GL_TEXTURE_2D);
 }
 
-void drawSilo(int, int) {
+// The silo, drawn by drawSilo.
+void drawSiloModel() {
     glScaled(0.5, 0.5, 0.3);
     glColor3f(1, 1, 1);
     glEnable(GL_TEXTURE_2D);
@@ -174,6 +166,109 @@ void drawSilo(int, int) {
     glDisable(GL_TEXTURE_2D);
 }
 
+// A tree, drawn by drawTree.
+void drawTreeModel() {
+    glScaled(0.2, 0.2, 0.2);
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    bindModelTexture(TexBark);
+    texturedCylinder(2, 0, 20, 10, 10); // the trunk, a cone
+    glDisable(GL_TEXTURE_2D);
+    // two crossed triangles at two heights
+    for (double z : {15.0, 17.0}) {
+        glPushMatrix();
+        glTranslated(0, 0, z);
+        drawFoliageTriangle(10, 5, 90, 'x');
+        glPopMatrix();
+        glPushMatrix();
+        glTranslated(0, 0, z);
+        glRotated(90, 0, 1, 0);
+        drawFoliageTriangle(10, 5, 90, 'z');
+        glPopMatrix();
+    }
+}
+
+// One fence panel, drawn by drawFencePanel.
+void drawFencePanelModel() {
+    glScaled(0.2, 0.2, 0.2);
+    glDisable(GL_TEXTURE_2D);
+    colourBarnRed();
+    glPushMatrix();
+    glTranslated(-2.7, 0, 4);
+    glScaled(5, 5, 5);
+    glRotated(-90, 1, 0, 0);
+    placedCube(0.33, 0.5, 0, 0, 0.2, 0.5, 0.05);   // post
+    placedCube(0.67, 0.5, 0, 0, 0.2, 0.5, 0.05);   // post
+    placedCube(0.5, 0.5, 0.05, 0, 1, 0.15, 0.05);  // lower rail
+    placedCube(0.5, 0.25, 0.05, 0, 1, 0.15, 0.05); // upper rail
+    glPopMatrix();
+}
+
+// A rock, drawn by drawRock.
+void drawRockModel() {
+    glScaled(0.2, 0.2, 0.2);
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    bindModelTexture(TexRock2);
+    glPushMatrix();
+    glScaled(0.9, 0.8, 0.6);
+    texturedSphere(2, 10, 10);
+    glPopMatrix();
+    glPushMatrix();
+    glTranslated(1, 0, 0);
+    glScaled(0.5, 0.8, 0.8);
+    texturedSphere(2, 10, 10);
+    glPopMatrix();
+    // three pebbles
+    const double pebbles[3][3] = {{-1, -1, 0.5}, {-1.3, -1.6, 0.3}, {2.3, -0.2, 0.3}};
+    for (const double *pebble : pebbles) {
+        glPushMatrix();
+        glTranslated(pebble[0], pebble[1], 0);
+        texturedSphere(pebble[2], 10, 10);
+        glPopMatrix();
+    }
+    glDisable(GL_TEXTURE_2D);
+}
+
+// One gate leaf, drawn by drawGateLeaf.
+void drawGateLeafModel() {
+    glScaled(1, 1, 1.5);
+    glEnable(GL_TEXTURE_2D);
+    bindModelTexture(TexBarn);
+    colourBarnRed();
+    glPushMatrix();
+    glTranslated(0, 0, 0.5);
+    glRotated(90, 1, 0, 0);
+    placedCube(0, 0.5, 0, 0, 0.2, 1, 0.1);       // hinge post
+    placedCube(1, 0.5, 0, 0, 0.2, 1, 0.1);       // far post
+    placedCube(0.5, 0.1, 0.1, 0, 1, 0.2, 0.1);   // bottom rail
+    placedCube(0.5, 0.9, 0.1, 0, 1, 0.2, 0.1);   // top rail
+    placedCube(0.5, 0.5, 0.1, 45, 1, 0.2, 0.1);  // brace
+    placedCube(0.5, 0.5, 0.1, -45, 1, 0.2, 0.1); // brace
+    glPopMatrix();
+    glDisable(GL_TEXTURE_2D);
+}
+
+} // namespace
+
+void bindModelTexture(int slot) {
+    glBindTexture(GL_TEXTURE_2D, ModelTextures[slot]);
+}
+
+void colourBarnRed() {
+    glColor3f(0.3f, 0.1f, 0.1f);
+}
+
+void drawBarn(int, int) {
+    static CompiledModel model;
+    drawCompiled(model, drawBarnModel);
+}
+
+void drawSilo(int, int) {
+    static CompiledModel model;
+    drawCompiled(model, drawSiloModel);
+}
+
 void drawFoliageTriangle(double width, double height, double angle, char axis) {
     glPushMatrix();
     glDisable(GL_CULL_FACE);
@@ -199,39 +294,13 @@ void drawFoliageTriangle(double width, double height, double angle, char axis) {
 }
 
 void drawTree(int, int) {
-    glScaled(0.2, 0.2, 0.2);
-    glColor3f(1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-    bindModelTexture(TexBark);
-    texturedCylinder(2, 0, 20, 10, 10); // the trunk, a cone
-    glDisable(GL_TEXTURE_2D);
-    // two crossed triangles at two heights
-    for (double z : {15.0, 17.0}) {
-        glPushMatrix();
-        glTranslated(0, 0, z);
-        drawFoliageTriangle(10, 5, 90, 'x');
-        glPopMatrix();
-        glPushMatrix();
-        glTranslated(0, 0, z);
-        glRotated(90, 0, 1, 0);
-        drawFoliageTriangle(10, 5, 90, 'z');
-        glPopMatrix();
-    }
+    static CompiledModel model;
+    drawCompiled(model, drawTreeModel);
 }
 
 void drawFencePanel() {
-    glScaled(0.2, 0.2, 0.2);
-    glDisable(GL_TEXTURE_2D);
-    colourBarnRed();
-    glPushMatrix();
-    glTranslated(-2.7, 0, 4);
-    glScaled(5, 5, 5);
-    glRotated(-90, 1, 0, 0);
-    placedCube(0.33, 0.5, 0, 0, 0.2, 0.5, 0.05);   // post
-    placedCube(0.67, 0.5, 0, 0, 0.2, 0.5, 0.05);   // post
-    placedCube(0.5, 0.5, 0.05, 0, 1, 0.15, 0.05);  // lower rail
-    placedCube(0.5, 0.25, 0.05, 0, 1, 0.15, 0.05); // upper rail
-    glPopMatrix();
+    static CompiledModel model;
+    drawCompiled(model, drawFencePanelModel);
 }
 
 void drawFence(int column, int row) {
@@ -244,46 +313,13 @@ void drawTallFence(int column, int row) {
 }
 
 void drawRock(int, int) {
-    glScaled(0.2, 0.2, 0.2);
-    glColor3f(1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-    bindModelTexture(TexRock2);
-    glPushMatrix();
-    glScaled(0.9, 0.8, 0.6);
-    texturedSphere(2, 10, 10);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslated(1, 0, 0);
-    glScaled(0.5, 0.8, 0.8);
-    texturedSphere(2, 10, 10);
-    glPopMatrix();
-    // three pebbles
-    const double pebbles[3][3] = {{-1, -1, 0.5}, {-1.3, -1.6, 0.3}, {2.3, -0.2, 0.3}};
-    for (const double *pebble : pebbles) {
-        glPushMatrix();
-        glTranslated(pebble[0], pebble[1], 0);
-        texturedSphere(pebble[2], 10, 10);
-        glPopMatrix();
-    }
-    glDisable(GL_TEXTURE_2D);
+    static CompiledModel model;
+    drawCompiled(model, drawRockModel);
 }
 
 void drawGateLeaf() {
-    glScaled(1, 1, 1.5);
-    glEnable(GL_TEXTURE_2D);
-    bindModelTexture(TexBarn);
-    colourBarnRed();
-    glPushMatrix();
-    glTranslated(0, 0, 0.5);
-    glRotated(90, 1, 0, 0);
-    placedCube(0, 0.5, 0, 0, 0.2, 1, 0.1);       // hinge post
-    placedCube(1, 0.5, 0, 0, 0.2, 1, 0.1);       // far post
-    placedCube(0.5, 0.1, 0.1, 0, 1, 0.2, 0.1);   // bottom rail
-    placedCube(0.5, 0.9, 0.1, 0, 1, 0.2, 0.1);   // top rail
-    placedCube(0.5, 0.5, 0.1, 45, 1, 0.2, 0.1);  // brace
-    placedCube(0.5, 0.5, 0.1, -45, 1, 0.2, 0.1); // brace
-    glPopMatrix();
-    glDisable(GL_TEXTURE_2D);
+    static CompiledModel model;
+    drawCompiled(model, drawGateLeafModel);
 }
 
 void drawGateOfCow1(int column, int row) {

@@ -3,6 +3,7 @@
 #include "model_view.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
+#include "models/neighbours.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
 #include "shell/game.h"
@@ -477,6 +478,76 @@ TEST(ModelFarm, EveryObjectOfTheFarmMapShows) {
         WorldExtent shown;
         EXPECT_TRUE(shownExtent(&shown));
     }
+    freeWorld();
+}
+
+// Every object of the farm map, each way its neighbours join it (gates open and shut),
+// stays inside the box that lets the object pass leave it out of a half's view: seen from
+// above, the side and the front.
+TEST(ModelFarm, EveryObjectStaysInsideItsViewBox) {
+    openTestWindow();
+    const char *data = std::getenv("PASTURON_DATA");
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(loadMap((std::string(data) + "/" + GameMapPath).c_str()));
+    constexpr double PixelsPerUnit = 50, Slack = 1.5 / PixelsPerUnit; // a pixel and a half
+    std::set<std::string> seen; // kind and how the neighbours join it
+    int checked = 0;
+    for (int c = 0; c < mapColumns; c++)
+        for (int r = 0; r < mapRows; r++) {
+            const WorldObject *object = ObjectGrid[c][r];
+            const ModelBox *box = object ? modelBoxOf(object->drawHandler) : nullptr;
+            if (!box)
+                continue;
+            const FencePanels panels = fencePanels(c, r, object->kind);
+            const Placement2D shut = gateLeafPlacement(c, r, object->kind, false);
+            std::string signature = std::string(1, object->kind) + std::to_string(panels.alongY) +
+                                    std::to_string(panels.alongX) + std::to_string(shut.xx) +
+                                    std::to_string(shut.xy) + std::to_string(shut.tx) +
+                                    std::to_string(shut.ty);
+            if (!seen.insert(signature).second)
+                continue;
+            for (bool open : {false, true}) {
+                cow1->atOwnGate = cow2->atOwnGate = open;
+                SCOPED_TRACE(testing::Message() << "'" << object->kind << "' at (" << c << ", " << r
+                                                << ")" << (open ? ", gates open" : ""));
+                const Look looks[3] = {Look::Down, Look::FromSide, Look::FromFront};
+                const int acrossAxis[3] = {0, 0, 1}, upAxis[3] = {1, 2, 2};
+                for (int k = 0; k < 3; k++) {
+                    beginModelView(looks[k], PixelsPerUnit, 0, 0, 1);
+                    drawAtOrigin(object->drawHandler, c, r);
+                    WorldExtent shown;
+                    if (!shownExtent(&shown))
+                        continue; // the invisible markers
+                    const int a = acrossAxis[k], u = upAxis[k];
+                    EXPECT_GE(shown.across0, box->lowest[a] - Slack);
+                    EXPECT_LE(shown.across1, box->highest[a] + Slack);
+                    EXPECT_GE(shown.up0, box->lowest[u] - Slack);
+                    EXPECT_LE(shown.up1, box->highest[u] + Slack);
+                }
+                checked++;
+            }
+        }
+    EXPECT_GT(checked, 20);
+    // the cows, standing and knocked over, normal and big, within their reach
+    for (Cow *cow : {cow1, cow2})
+        for (bool stunned : {false, true})
+            for (bool big : {false, true}) {
+                cow->stunned = stunned;
+                modelScaleOf(cow) = cow == cow1 ? (big ? Cow1BigScale : Cow1NormalScale)
+                                                : (big ? Cow2BigScale : Cow2NormalScale);
+                const double reach = CowModelReach * modelScaleOf(cow) + Slack;
+                for (Look look : {Look::Down, Look::FromSide}) {
+                    beginModelView(look, PixelsPerUnit / 4, cow->x, cow->y, cow->z);
+                    cow->drawHandler(0, 0);
+                    WorldExtent shown;
+                    ASSERT_TRUE(shownExtent(&shown));
+                    const double up = look == Look::Down ? cow->y : cow->z;
+                    EXPECT_GE(shown.across0, cow->x - reach);
+                    EXPECT_LE(shown.across1, cow->x + reach);
+                    EXPECT_GE(shown.up0, up - reach);
+                    EXPECT_LE(shown.up1, up + reach);
+                }
+            }
     freeWorld();
 }
 
