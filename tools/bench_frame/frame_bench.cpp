@@ -12,6 +12,7 @@
 #include "world/grids.h"
 
 #include <GL/gl.h>
+#include <string>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -60,8 +61,9 @@ double median(std::vector<double> values) {
 
 int main(int argc, char **argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 200;
-    if (frames <= 0) {
-        std::fprintf(stderr, "usage: frame_bench [FRAMES]  (run in the data folder)\n");
+    legacyPasses = argc > 2 && std::string(argv[2]) == "--legacy"; // everything, call by call
+    if (frames <= 0 || (argc > 2 && !legacyPasses)) {
+        std::fprintf(stderr, "usage: frame_bench [FRAMES [--legacy]]  (run in the data folder)\n");
         return 2;
     }
     if (!startFarm(".")) // sounds (null device), font, camera, textures, the farm map, GL state
@@ -94,10 +96,10 @@ int main(int argc, char **argv) {
         }
     }
 
-    std::printf("play frame at 800 x 600, %d frames; cow 1 at (%d, %d) with %d objects in view, "
+    std::printf("%s play frame at 800 x 600, %d frames; cow 1 at (%d, %d) with %d objects in view, "
                 "cow 2 at (%d, %d) with %d\n",
-                frames, cell1.column, cell1.row, cell1.objects, cell2.column, cell2.row,
-                cell2.objects);
+                legacyPasses ? "legacy" : "current", frames, cell1.column, cell1.row, cell1.objects,
+                cell2.column, cell2.row, cell2.objects);
     std::printf("  median ms   CPU (all threads)   elapsed\n");
     for (int p = 0; p < PhaseCount; p++)
         std::printf("  %-8s    %8.2f          %8.2f\n", PhaseNames[p], median(phaseCpu[p]),
