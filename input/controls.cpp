@@ -22,11 +22,19 @@ struct ReservedKey {
     const char *use;
 };
 constexpr ReservedKey ReservedKeys[] = {
-    {VK_Space, "the start key"},
-    {'N', "the new-game key"},
-    {VK_Escape, "the quit key"},
-    {VK_F11, "the fullscreen key"},
+    {VK_Space, "the start key"},    {'N', "the new-game key"}, {VK_Escape, "the quit key"},
+    {VK_F11, "the fullscreen key"}, {'U', "a camera key"},     {'O', "a camera key"},
+    {'I', "a camera key"},          {'K', "a camera key"},     {'J', "a camera key"},
+    {'L', "a camera key"},
 };
+
+// Text from the file as a message quotes it: at most 32 characters, control bytes as '?'.
+std::string quoted(const std::string &text) {
+    std::string shown;
+    for (char c : text.substr(0, 32))
+        shown += static_cast<unsigned char>(c) < 32 || c == 127 ? '?' : c;
+    return "\"" + shown + (text.size() > 32 ? "...\"" : "\"");
+}
 
 // An action of a player, as one index 0 .. PlayerCount * ActionCount - 1.
 struct Slot {
@@ -110,8 +118,8 @@ bool parseLine(const std::string &raw, Request &request, std::string &reason) {
     }
     const std::string action = trimmed(line.substr(0, equals));
     if (!parseSlot(action, request.slot)) {
-        reason = "unknown action \"" + action +
-                 "\" (cow1 or cow2, then up, down, left, right, jump, butt or controls)";
+        reason = "unknown action " + quoted(action) +
+                 " (cow1 or cow2, then up, down, left, right, jump, butt or controls)";
         return false;
     }
     std::string keys = line.substr(equals + 1);
@@ -123,7 +131,7 @@ bool parseLine(const std::string &raw, Request &request, std::string &reason) {
         at = end;
         int code = bindableKeyCode(name);
         if (code < 0) {
-            reason = "unknown key \"" + name + "\"";
+            reason = "unknown key " + quoted(name);
             return false;
         }
         for (const ReservedKey &reserved : ReservedKeys)

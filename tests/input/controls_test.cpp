@@ -91,12 +91,14 @@ TEST(ControlsFile, RefusedLinesSayWhyAndKeepTheirDefaults) {
                   "cow2.up = End\n"         // 9
                   "cow2.down = Insert\n"    // 10: cow 1's own jump key
                   "cow1.left = G\n"         // 11
-                  "cow2.jump = G\n");       // 12: G was taken on line 11
+                  "cow2.jump = G\n"         // 12: G was taken on line 11
+                  "cow2.butt = k\n"         // 13: the camera's
+                  "cow2.left = \x1b[2J\n"); // 14: quoted harmlessly
     std::vector<int> lines;
     for (const ControlsProblem &p : r.problems)
         lines.push_back(p.line);
-    EXPECT_EQ(lines, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9, 10, 12}));
-    ASSERT_EQ(r.problems.size(), 10u);
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9, 10, 12, 13, 14}));
+    ASSERT_EQ(r.problems.size(), 12u);
     EXPECT_EQ(r.problems[0].reason, "expected \"cowN.ACTION = KEY\"");
     EXPECT_NE(r.problems[1].reason.find("unknown action \"cow3.up\""), std::string::npos);
     EXPECT_EQ(r.problems[3].reason, "unknown key \"Foo\"");
@@ -106,6 +108,8 @@ TEST(ControlsFile, RefusedLinesSayWhyAndKeepTheirDefaults) {
     EXPECT_EQ(r.problems[7].reason, "cow2.up was bound on line 8");
     EXPECT_EQ(r.problems[8].reason, "Insert is already cow1.jump");
     EXPECT_EQ(r.problems[9].reason, "G is already cow1.left");
+    EXPECT_EQ(r.problems[10].reason, "K is a camera key and cannot be bound");
+    EXPECT_EQ(r.problems[11].reason, "unknown key \"?[2J\"");
     EXPECT_EQ(r.controls.keys[1][Up], (std::vector<int>{36}));    // line 8 stands
     EXPECT_EQ(r.controls.keys[1][Down], (std::vector<int>{'S'})); // default kept
     EXPECT_EQ(r.controls.keys[1][Jump], (std::vector<int>{'T'})); // default kept

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +55,27 @@ TEST_F(InputPath, AControlsFileMovesCowTwosJumpToAnotherKey) {
     EXPECT_TRUE(cow2->jumping);
     keyboardKeyEvent('G', false);
     EXPECT_FALSE(isKeyDown('T'));
+}
+
+TEST_F(InputPath, AControlsFileThatIsAFifoOrTooLargeIsRefusedInOneLine) {
+    const fs::path home =
+        fs::temp_directory_path() / ("pasturon-config-" + std::to_string(getpid()));
+    const fs::path file = home / "pasturon" / "controls.conf";
+    fs::create_directories(file.parent_path());
+    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); // reading it would wait for a writer for ever
+    testing::internal::CaptureStderr();
+    loadControlsFile();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "controls.conf: not a regular file; the default controls are used\n");
+    fs::remove(file);
+    std::ofstream(file) << "cow2.jump = G\n" << std::string(70 * 1024, '#') << "\n";
+    testing::internal::CaptureStderr();
+    loadControlsFile();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "controls.conf: larger than 64 KiB; the default controls are used\n");
+    EXPECT_EQ(gameKeyOf('G'), 'G'); // nothing of it was taken
+    fs::remove_all(home);
 }
 
 TEST_F(InputPath, RightShiftAndRightCtrlAlsoJumpAndButtForCowOne) {
