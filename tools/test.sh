@@ -13,7 +13,9 @@ phase() { echo "test.sh: $1 took $((SECONDS - phase_start)) s" >&2; phase_start=
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPASTURON_WERROR=ON
 cmake --build build -j"$jobs"
 phase "the build"
-(cd build && ctest --output-on-failure -j"$jobs" --timeout 600)
+# twice as many at once as there are cores: the end-to-end tests spend much of their time
+# waiting for a window or a key
+(cd build && ctest --output-on-failure -j$((jobs * 2)) --timeout 600)
 phase "its tests"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
@@ -22,9 +24,12 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build-sanitize -j"$jobs"
 phase "the sanitizer build"
 # everything but the end-to-end tests (rendered tests and fuzzers included), then one whole
-# run of the real game through splash, title, play and ESC
+# run of the real game through splash, title, play and ESC. (The generator's repeatability is
+# checked in the first build; this build's generator already ran under the sanitizers when it
+# made the data folder.)
 (cd build-sanitize && export ASAN_OPTIONS=detect_leaks=1 &&
-    ctest --output-on-failure -j"$jobs" --timeout 900 -LE e2e &&
+    ctest --output-on-failure -j"$jobs" --timeout 900 -LE e2e \
+        -E '^AssetGenerator.WritesTheSameBytesOnEveryRun' &&
     ctest --output-on-failure --timeout 900 -R '^shell_e2e_flow$')
 phase "its tests"
 
