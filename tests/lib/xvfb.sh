@@ -67,7 +67,7 @@ GAME_DISPLAY=""
 GAME_DIR=""
 start_game() {
     (cd "${GAME_DIR:-$PASTURON_DATA}" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
-        exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@") \
+        game_exec "$@") \
         >"$GAME_OUT" 2>"$GAME_ERR" &
     GAME_PID=$!
     for _ in $(seq 300); do
@@ -84,12 +84,17 @@ start_game() {
     sleep 0.5
 }
 
+# game_exec ARGS...: become the game (with the sanitizer build's PASTURON_PRELOAD, the library
+# that keeps Mesa's driver loaded for the leak check); game ARGS...: run it in the foreground.
+game_exec() { exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@"; }
+game() { (game_exec "$@"); }
+
 # run_game [ARGS...]: the game in its data folder until it ends by itself (--play); its exit
 # status in GAME_STATUS, its output in $GAME_OUT and $GAME_ERR.
 run_game() {
     GAME_STATUS=0
     (cd "$PASTURON_DATA" && DISPLAY=${GAME_DISPLAY:-$DISPLAY} \
-        exec ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@") \
+        game_exec "$@") \
         >"$GAME_OUT" 2>"$GAME_ERR" || GAME_STATUS=$?
 }
 

@@ -8,7 +8,6 @@ export XDG_CONFIG_HOME="$E2E_TMP/config"
 mkdir -p "$XDG_CONFIG_HOME/pasturon"
 printf '# laptop\ncow2.jump = G\ncow1.fly = H\n' >"$XDG_CONFIG_HOME/pasturon/controls.conf"
 
-game() { ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@"; }
 DISPLAY= game --print-controls >"$E2E_TMP/controls.txt" 2>"$E2E_TMP/controls.err" ||
     fail "--print-controls ended with $?"
 grep -qx 'cow2.jump = G' "$E2E_TMP/controls.txt" || fail "no cow2.jump = G in: $(cat "$E2E_TMP/controls.txt")"

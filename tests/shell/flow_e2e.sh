@@ -11,8 +11,7 @@ source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 expect_refusal() {
     local text=$1 rc=0
     shift
-    ${PASTURON_PRELOAD:+env LD_PRELOAD="$PASTURON_PRELOAD"} "$PASTURON_BIN" "$@" \
-        >"$E2E_TMP/opt.out" 2>"$E2E_TMP/opt.err" || rc=$?
+    game "$@" >"$E2E_TMP/opt.out" 2>"$E2E_TMP/opt.err" || rc=$?
     [ "$rc" = 2 ] || fail "pasturon $* ended with $rc, not 2"
     [ "$(wc -l <"$E2E_TMP/opt.err")" = 1 ] || fail "pasturon $*: $(cat "$E2E_TMP/opt.err")"
     grep -qF -- "$text" "$E2E_TMP/opt.err" || fail "pasturon $*: $(cat "$E2E_TMP/opt.err")"
