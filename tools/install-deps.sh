@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config
           freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-          libftgl-dev libopenal-dev libopenal1 libalut-dev libsdl2-dev libgtest-dev libpng-dev
+          libftgl-dev libopenal-dev libopenal1 libalut-dev libsdl2-dev libgtest-dev libpng-dev libenet-dev
           fonts-liberation)
 packaging=(dpkg-dev file fakeroot lintian)
 case "${1:-}" in
