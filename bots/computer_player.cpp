@@ -50,8 +50,8 @@ struct Traits {
 
 const Traits &traitsOf(ComputerLevel level) {
     static const Traits easy{24, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
-    static const Traits normal{8, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
-    static const Traits hard{2, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
+    static const Traits normal{10, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
+    static const Traits hard{6, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
     return level == ComputerLevel::Easy ? easy : level == ComputerLevel::Hard ? hard : normal;
 }
 
@@ -88,11 +88,16 @@ struct ComputerPlayer {
     Traits traits;
     Random random;
     long long tick = 0;
-    PlanGrid grid;
-    std::vector<int> noise;                     // the fixed errors of its plans, per cell
-    std::vector<int> fromMe, toGoal, homeField; // distance fields, in ticks
-    bool homeFieldGates[2] = {false, false};    // the gates' state when homeField was made
-    bool haveHomeField = false;
+    // Nothing that stops a cow changes in a round but the rival's gates: the cells and the
+    // way home with them shut [0] and broken open [1], made when the player starts.
+    PlanGrid grids[2];
+    std::vector<int> homeFields[2];
+    int gates = 0; // the one that holds now
+    FieldWork work;
+    std::vector<int> noise;          // the fixed errors of its plans, per cell
+    std::vector<int> fromMe, toGoal; // distance fields, in ticks
+    const PlanGrid &grid() const { return grids[gates]; }
+    const std::vector<int> &homeField() const { return homeFields[gates]; }
     std::vector<long long> bannedUntil; // per cell: not a goal before this tick
     Goal goal = Goal::None;
     int goalCell = -1;
@@ -125,28 +130,6 @@ const char *computerLevelName(ComputerLevel level) {
     }
 }
 
-ComputerPlayer *startComputer(int cowNumber, ComputerLevel level, unsigned seed) {
-    Cow *cow = cowNumber == 1 ? cow1 : cowNumber == 2 ? cow2 : nullptr;
-    if (!cow || !cow->other || mapColumns <= 0 || mapRows <= 0)
-        return nullptr;
-    ComputerPlayer *player = new ComputerPlayer;
-    player->me = cow;
-    player->traits = traitsOf(level);
-    player->random.state = (static_cast<uint64_t>(seed) << 8) ^ static_cast<uint64_t>(cowNumber) ^
-                           (static_cast<uint64_t>(level) << 4);
-    const size_t cells = static_cast<size_t>(mapColumns) * mapRows;
-    player->noise.assign(cells, 0);
-    if (player->traits.pathNoise > 0)
-        for (int &n : player->noise)
-            n = player->random.below(player->traits.pathNoise + 1);
-    player->bannedUntil.assign(cells, 0);
-    return player;
-}
-
-void stopComputer(ComputerPlayer *player) {
-    delete player;
-}
-
 namespace {
 
 // --- Reading the world ---
@@ -172,6 +155,40 @@ std::vector<int> homeCells(const PlanGrid &grid, int column, int row) {
     return cells;
 }
 
+} // namespace
+
+ComputerPlayer *startComputer(int cowNumber, ComputerLevel level, unsigned seed) {
+    Cow *cow = cowNumber == 1 ? cow1 : cowNumber == 2 ? cow2 : nullptr;
+    if (!cow || !cow->other || mapColumns <= 0 || mapRows <= 0)
+        return nullptr;
+    ComputerPlayer *player = new ComputerPlayer;
+    player->me = cow;
+    player->traits = traitsOf(level);
+    player->random.state = (static_cast<uint64_t>(seed) << 8) ^ static_cast<uint64_t>(cowNumber) ^
+                           (static_cast<uint64_t>(level) << 4);
+    const size_t cells = static_cast<size_t>(mapColumns) * mapRows;
+    player->noise.assign(cells, 0);
+    if (player->traits.pathNoise > 0)
+        for (int &n : player->noise)
+            n = player->random.below(player->traits.pathNoise + 1);
+    player->bannedUntil.assign(cells, 0);
+    // both states of the rival's gates (the rules read as they stand, apart from that flag)
+    for (int broken = 0; broken < 2; broken++) {
+        PlanGrid &grid = player->grids[broken];
+        buildPlanGrid(grid, cow, broken == 1, player->noise);
+        distanceField(grid, homeCells(grid, cow->homeCol, cow->homeRow), false,
+                      player->traits.jumps, player->homeFields[broken], player->work);
+    }
+    player->gates = cow->other->gateBroken ? 1 : 0;
+    return player;
+}
+
+void stopComputer(ComputerPlayer *player) {
+    delete player;
+}
+
+namespace {
+
 // --- Choosing a goal ---
 
 struct Option {
@@ -185,8 +202,8 @@ struct Option {
 double ticksPerBale(const ComputerPlayer &p, const std::vector<int> &hay) {
     std::vector<int> near;
     for (int h : hay)
-        if (p.homeField[h] < Unreachable)
-            near.push_back(p.homeField[h]);
+        if (p.homeField()[h] < Unreachable)
+            near.push_back(p.homeField()[h]);
     if (near.empty())
         return 1e9;
     const size_t n = std::min<size_t>(near.size(), carryLimit);
@@ -197,22 +214,20 @@ double ticksPerBale(const ComputerPlayer &p, const std::vector<int> &hay) {
     return 2 * (sum / n) / carryLimit + 4;
 }
 
-void refreshHomeField(ComputerPlayer &p) {
-    const bool gates[2] = {cow1->gateBroken, cow2->gateBroken};
-    if (p.haveHomeField && gates[0] == p.homeFieldGates[0] && gates[1] == p.homeFieldGates[1])
-        return;
-    distanceField(p.grid, homeCells(p.grid, p.me->homeCol, p.me->homeRow), false, p.traits.jumps,
-                  p.homeField);
-    p.homeFieldGates[0] = gates[0];
-    p.homeFieldGates[1] = gates[1];
-    p.haveHomeField = true;
+// Switch to the cells as they are now that the rival's gate opened or shut; true then.
+bool refreshGrid(ComputerPlayer &p) {
+    const int gates = p.me->other->gateBroken ? 1 : 0;
+    if (gates == p.gates)
+        return false;
+    p.gates = gates;
+    return true;
 }
 
 // Score every goal in view; the best wins. A score is bales won less what the detour costs at
 // the rate gathering makes.
 Option chooseGoal(ComputerPlayer &p) {
     const Cow *me = p.me, *rival = me->other;
-    const PlanGrid &grid = p.grid;
+    const PlanGrid &grid = p.grid();
     const int here = cellOf(grid, me);
     std::vector<int> hay, items;
     for (int row = 0; row < grid.rows; row++)
@@ -231,11 +246,11 @@ Option chooseGoal(ComputerPlayer &p) {
                 items.push_back(i);
         }
     const double perBale = ticksPerBale(p, hay);
-    const int homeNow = p.homeField[here];
+    const int homeNow = p.homeField()[here];
     const int carried = me->carriedHay, room = carryLimit - carried;
     Option best{Goal::None, -1, -1e18};
     auto consider = [&](Goal goal, int cell, double value, int detour) {
-        if (detour >= Unreachable)
+        if (detour >= Unreachable || (cell >= 0 && p.bannedUntil[cell] > p.tick))
             return;
         double score = value - detour / perBale;
         if (goal == p.goal && cell == p.goalCell)
@@ -244,7 +259,8 @@ Option chooseGoal(ComputerPlayer &p) {
             best = {goal, cell, score};
     };
     auto detourVia = [&](int cell) {
-        return plus(plus(p.fromMe[cell], p.homeField[cell]), homeNow >= Unreachable ? 0 : -homeNow);
+        return plus(plus(p.fromMe[cell], p.homeField()[cell]),
+                    homeNow >= Unreachable ? 0 : -homeNow);
     };
     if (carried > 0 && (carried + me->bankedHay >= winningBank || room == 0 || hay.empty())) {
         best = {Goal::Home, -1, 0};
@@ -253,7 +269,7 @@ Option chooseGoal(ComputerPlayer &p) {
             consider(Goal::Home, -1, 0, 0);
         for (int h : hay)
             consider(Goal::Hay, h, 1,
-                     carried > 0 ? detourVia(h) : plus(p.fromMe[h], p.homeField[h] / 2));
+                     carried > 0 ? detourVia(h) : plus(p.fromMe[h], p.homeField()[h] / 2));
         if (p.traits.steals && rival->bankedHay > 0 && room > 0) {
             const int rivalHome = grid.index(rival->homeCol, rival->homeRow);
             const int gain = std::min(rival->bankedHay, room);
@@ -287,33 +303,24 @@ Option chooseGoal(ComputerPlayer &p) {
 
 void replan(ComputerPlayer &p) {
     const Cow *me = p.me, *rival = me->other;
-    buildPlanGrid(p.grid, me);
-    refreshHomeField(p);
-    for (size_t i = 0; i < p.noise.size(); i++)
-        p.grid.extra[i] += p.noise[i];
-    // keep clear of the rival's body: walking into it only bounces back
-    const int rc = static_cast<int>(std::floor(rival->x)),
-              rr = static_cast<int>(std::floor(rival->y));
-    for (int r = rr - 1; r <= rr + 1; r++)
-        for (int c = rc - 1; c <= rc + 1; c++)
-            if (p.grid.inside(c, r))
-                p.grid.extra[p.grid.index(c, r)] += 6;
-    const std::vector<int> start{cellOf(p.grid, me)};
-    distanceField(p.grid, start, true, p.traits.jumps, p.fromMe);
-    Option option = chooseGoal(p);
-    if (option.goal != p.goal || option.cell != p.goalCell) {
+    const bool rebuilt = refreshGrid(p);
+    distanceField(p.grid(), {cellOf(p.grid(), me)}, true, p.traits.jumps, p.fromMe, p.work);
+    const Option option = chooseGoal(p);
+    const bool changed = option.goal != p.goal || option.cell != p.goalCell;
+    if (changed) {
         p.bestDistance = Unreachable;
         p.stallTicks = 0;
     }
     p.goal = option.goal;
     p.goalCell = option.cell;
-    if (p.goal == Goal::Home) {
-        p.toGoal = p.homeField;
-    } else if (p.goal == Goal::Steal) {
-        distanceField(p.grid, homeCells(p.grid, rival->homeCol, rival->homeRow), false,
-                      p.traits.jumps, p.toGoal);
-    } else if (p.goal != Goal::None) {
-        distanceField(p.grid, {p.goalCell}, false, p.traits.jumps, p.toGoal);
+    if (changed || rebuilt || p.goal == Goal::Chase || p.toGoal.empty()) {
+        if (p.goal == Goal::Home)
+            p.toGoal = p.homeField();
+        else if (p.goal == Goal::Steal)
+            distanceField(p.grid(), homeCells(p.grid(), rival->homeCol, rival->homeRow), false,
+                          p.traits.jumps, p.toGoal, p.work);
+        else if (p.goal != Goal::None)
+            distanceField(p.grid(), {p.goalCell}, false, p.traits.jumps, p.toGoal, p.work);
     }
     p.nextReplan = p.tick + p.traits.replanTicks;
     p.seenCarried = me->carriedHay;
@@ -328,7 +335,7 @@ void replan(ComputerPlayer &p) {
 // (as it moves now) before it runs out of steps, stamina or room?
 bool lungeReaches(const ComputerPlayer &p, Heading h, int delay) {
     const Cow *me = p.me, *rival = me->other;
-    const PlanGrid &grid = p.grid;
+    const PlanGrid &grid = p.grid();
     if (!(rival->z + rival->height > me->z + me->stepClearance))
         return false;
     float x = me->x + delay * walkStep(me) * h.dx, y = me->y + delay * walkStep(me) * h.dy;
@@ -347,7 +354,7 @@ bool lungeReaches(const ComputerPlayer &p, Heading h, int delay) {
         if (std::fabs(x - rx) < BumpCells - LungeMargin &&
             std::fabs(y - ry) < BumpCells - LungeMargin)
             return true;
-        if (grid.gate[probe] || !grid.walkable(from, probe))
+        if (grid.gate[probe] || grid.stops(from, probe))
             return false; // stopped by something solid
     }
     return false;
@@ -399,32 +406,29 @@ struct Move {
 
 // The best move from the cow's cell down `field`.
 Move bestMove(const ComputerPlayer &p, const std::vector<int> &field) {
-    const PlanGrid &grid = p.grid;
+    const PlanGrid &grid = p.grid();
     const Cow *me = p.me;
     const int here = cellOf(grid, me);
-    const int c = here % grid.columns, r = here / grid.columns;
     Move best;
-    for (const Heading &h : Headings) {
-        if (!grid.canStep(c, r, h))
+    for (int k = 0; k < 8; k++) {
+        if (!grid.canStep(here, k))
             continue;
-        const int v = grid.index(c + h.dx, r + h.dy);
-        int cost = plus(field[v], grid.stepTicks(v));
-        if (cost < Unreachable)
-            cost = cost * 2 - (sameHeading(me, h) ? 1 : 0);
+        const int v = grid.along(here, k);
+        int cost = plus(field[v], grid.cost[v]);
+        if (cost < Unreachable) // the heading it has wins a tie
+            cost = cost * 2 - (sameHeading(me, Headings[k]) ? 1 : 0);
         if (cost < best.cost)
-            best = {h, false, cost};
+            best = {Headings[k], false, cost};
     }
     if (p.traits.jumps)
         for (int k = 0; k < 4; k++) {
-            const Heading &h = Headings[k];
-            if (!grid.canJump(c, r, h))
+            if (!grid.canJump(here, k))
                 continue;
-            int cost =
-                plus(field[grid.index(c + JumpLength * h.dx, r + JumpLength * h.dy)], JumpTicks);
+            int cost = plus(field[grid.along(here, k, JumpLength)], JumpTicks);
             if (cost < Unreachable)
                 cost *= 2;
             if (cost < best.cost)
-                best = {h, true, cost};
+                best = {Headings[k], true, cost};
         }
     return best;
 }
@@ -432,22 +436,33 @@ Move bestMove(const ComputerPlayer &p, const std::vector<int> &field) {
 // The keys that carry out `move` from where the cow stands.
 Keys carryOut(ComputerPlayer &p, const Move &move) {
     const Cow *me = p.me;
-    const PlanGrid &grid = p.grid;
+    const PlanGrid &grid = p.grid();
     Keys keys;
     keys.heading = move.heading;
     const int here = cellOf(grid, me);
     const int ahead =
         grid.index(here % grid.columns + move.heading.dx, here / grid.columns + move.heading.dy);
-    Cell probe = probeCell(me);
-    const bool pressed = me->blocked || (grid.inside(probe.column, probe.row) &&
-                                         grid.index(probe.column, probe.row) == ahead);
-    if (!sameHeading(me, move.heading) || !pressed)
+    const Cell probe = probeCell(me);
+    const bool probeAhead =
+        grid.inside(probe.column, probe.row) && grid.index(probe.column, probe.row) == ahead;
+    if (grid.gate[ahead]) {
+        // A butt only starts when the cow was not stopped in the update before: step back off
+        // the gate, come up to it again and lunge from just short of it.
+        if (me->blocked || probeAhead) {
+            keys.heading = {-move.heading.dx, -move.heading.dy};
+        } else if (sameHeading(me, move.heading) && !me->butting && me->buttSteps == 0 &&
+                   me->stamina > 0) {
+            const float gap = std::fabs((ahead % grid.columns + (move.heading.dx < 0)) - me->x) *
+                                  std::abs(move.heading.dx) +
+                              std::fabs((ahead / grid.columns + (move.heading.dy < 0)) - me->y) *
+                                  std::abs(move.heading.dy);
+            keys.butt = gap < static_cast<float>(LungeStep + ProbeDistance);
+        }
         return keys;
-    if (move.jump) {
+    }
+    if (move.jump && sameHeading(me, move.heading) && (me->blocked || probeAhead)) {
         keys.jump = true;
         p.jumpOver = ahead;
-    } else if (grid.gate[ahead] && !me->butting && me->buttSteps == 0 && me->stamina > 0) {
-        keys.butt = true;
     }
     return keys;
 }
@@ -456,7 +471,7 @@ Keys carryOut(ComputerPlayer &p, const Move &move) {
 // going on along the heading still brings it nearer; else let go and come down short.
 Keys duringJump(ComputerPlayer &p) {
     const Cow *me = p.me;
-    const PlanGrid &grid = p.grid;
+    const PlanGrid &grid = p.grid();
     Heading h{static_cast<int>(me->dirX), static_cast<int>(me->dirY)};
     const int here = cellOf(grid, me);
     const int c = here % grid.columns, r = here / grid.columns;
@@ -477,14 +492,13 @@ Keys duringJump(ComputerPlayer &p) {
 
 // Set off the wrong way for a while (a slip, or a way out when it is stuck).
 void startWandering(ComputerPlayer &p, int ticks, bool jumpFirst) {
-    const PlanGrid &grid = p.grid;
+    const PlanGrid &grid = p.grid();
     const int here = cellOf(grid, p.me);
-    const int c = here % grid.columns, r = here / grid.columns;
     Heading open[8];
     int count = 0;
-    for (const Heading &h : Headings)
-        if (grid.canStep(c, r, h) && !sameHeading(p.me, h))
-            open[count++] = h;
+    for (int k = 0; k < 8; k++)
+        if (grid.canStep(here, k) && !sameHeading(p.me, Headings[k]))
+            open[count++] = Headings[k];
     p.wander = count > 0 ? open[p.random.below(count)] : Headings[p.random.below(8)];
     p.wanderTicks = ticks;
     p.wanderJump = jumpFirst;
@@ -533,7 +547,7 @@ Keys decide(ComputerPlayer &p) {
     }
     if (p.goal == Goal::None)
         return keys;
-    const int here = cellOf(p.grid, me);
+    const int here = cellOf(p.grid(), me);
     const int distance = p.toGoal[here];
     // progress: a goal that does not come nearer is given up for a while
     if (distance < p.bestDistance) {
@@ -551,7 +565,7 @@ Keys decide(ComputerPlayer &p) {
     }
     if (distance == 0) {
         if (p.goal == Goal::Hay || p.goal == Goal::Item) { // standing on it: it is out of reach
-            if (objectAt(here % p.grid.columns, here / p.grid.columns))
+            if (objectAt(here % p.grid().columns, here / p.grid().columns))
                 p.bannedUntil[here] = p.tick + BanTicks;
             p.nextReplan = p.tick + 1;
         }
