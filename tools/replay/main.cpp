@@ -1,10 +1,12 @@
-// main.cpp: pasturon-replay MAP_FILE INPUT_SCRIPT: the game's rules on a map, driven by a
-// script of held keys, with no window and no audio device; a JSON Lines trace per frame.
+// main.cpp: pasturon-replay [--computer COW[:LEVEL]]... [--seed N] MAP_FILE INPUT_SCRIPT: the
+// game's rules on a map, driven by a script of held keys (and computer players), with no window
+// and no audio device; a JSON Lines trace per frame.
 #include "input/script.h"
 #include "rules/console.h"
 #include "rules/kind_rules.h"
 #include "rules/play_tick.h"
 #include "rules/trace.h"
+#include "tools/replay/replay_options.h"
 #include "world/grids.h"
 
 #include <cerrno>
@@ -25,29 +27,40 @@ int fail(const std::string &message) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 3)
-        return fail("usage: pasturon-replay MAP_FILE INPUT_SCRIPT");
-    std::string mapText;
-    if (!readWholeFile(argv[1], mapText))
-        return fail(std::string("cannot read ") + argv[1] + ": " + std::strerror(errno));
-    std::vector<ScriptStep> steps;
+    ReplayOptions options;
     std::string error;
-    if (!readScriptFile(argv[2], steps, error))
+    if (!parseReplayOptions(argc, argv, options, error))
+        return fail(error);
+    std::string mapText;
+    if (!readWholeFile(options.mapPath, mapText))
+        return fail(std::string("cannot read ") + options.mapPath + ": " + std::strerror(errno));
+    ScriptSource script;
+    if (!script.open(options.scriptPath, error))
         return fail(error);
     bindRuleKinds();
-    if (!loadMap(argv[1]))
+    if (!loadMap(options.mapPath))
         return ExitRefusedMap; // the loader wrote its one line
 
+    ReplayComputers computers(options);
     consoleEcho = false; // standard output holds the trace and nothing else
     startTrace(stdout);
-    for (const ScriptStep &step : steps)
+    ScriptStep step;
+    for (;;) {
+        if (script.streaming())
+            flushTrace(); // the other side reads this frame before it sends the next line
+        if (!script.next(step, error))
+            break;
         for (long long i = 0; i < step.frames; i++) {
             beginTraceTick();
             holdScriptKeys(step);
+            computers.holdKeys();
             stepPlayTick();
             endTraceTick();
         }
+    }
     finishTrace();
+    if (!error.empty())
+        return fail(error);
     freeWorld();
     return 0;
 }
