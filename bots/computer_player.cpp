@@ -49,9 +49,9 @@ struct Traits {
 };
 
 const Traits &traitsOf(ComputerLevel level) {
-    static const Traits easy{24, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
-    static const Traits normal{10, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
-    static const Traits hard{6, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
+    static const Traits easy{30, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
+    static const Traits normal{20, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
+    static const Traits hard{16, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
     return level == ComputerLevel::Easy ? easy : level == ComputerLevel::Hard ? hard : normal;
 }
 
@@ -92,7 +92,9 @@ struct ComputerPlayer {
     // way home with them shut [0] and broken open [1], made when the player starts.
     PlanGrid grids[2];
     std::vector<int> homeFields[2];
-    int gates = 0; // the one that holds now
+    int gates = 0;         // the one that holds now
+    int gatesOfToGoal = 0; // the one toGoal was made with
+    CellBox avoided;       // the rival's body when toGoal was made
     FieldWork work;
     std::vector<int> noise;          // the fixed errors of its plans, per cell
     std::vector<int> fromMe, toGoal; // distance fields, in ticks
@@ -107,7 +109,9 @@ struct ComputerPlayer {
     int wanderTicks = 0;
     Heading wander{1, 0};
     bool wanderJump = false;
-    int jumpOver = -1; // the cell the jump under way clears
+    int jumpOver = -1;           // the cell the jump under way clears
+    int aimTicks = 0;            // ticks spent turning toward the rival without a butt
+    long long buttRestUntil = 0; // no aiming at the rival before this tick
 };
 
 bool parseComputerLevel(const char *text, ComputerLevel &level) {
@@ -301,10 +305,26 @@ Option chooseGoal(ComputerPlayer &p) {
     return best;
 }
 
+// The cells where walking in touches the rival's body and bounces back; none when every goal
+// cell lies among them (the rival stands on the home the cow makes for).
+CellBox rivalBody(const ComputerPlayer &p, const std::vector<int> &goals) {
+    const Cow *rival = p.me->other;
+    CellBox box;
+    box.c0 = static_cast<int>(std::floor(rival->x - 2.5f)) + 1;
+    box.c1 = static_cast<int>(std::ceil(rival->x + 1.5f)) - 1;
+    box.r0 = static_cast<int>(std::floor(rival->y - 2.5f)) + 1;
+    box.r1 = static_cast<int>(std::ceil(rival->y + 1.5f)) - 1;
+    for (int g : goals)
+        if (!box.holds(g % p.grid().columns, g / p.grid().columns))
+            return box;
+    return CellBox();
+}
+
 void replan(ComputerPlayer &p) {
     const Cow *me = p.me, *rival = me->other;
-    const bool rebuilt = refreshGrid(p);
-    distanceField(p.grid(), {cellOf(p.grid(), me)}, true, p.traits.jumps, p.fromMe, p.work);
+    refreshGrid(p);
+    const int here = cellOf(p.grid(), me);
+    distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work, rivalBody(p, {here}));
     const Option option = chooseGoal(p);
     const bool changed = option.goal != p.goal || option.cell != p.goalCell;
     if (changed) {
@@ -313,14 +333,23 @@ void replan(ComputerPlayer &p) {
     }
     p.goal = option.goal;
     p.goalCell = option.cell;
-    if (changed || rebuilt || p.goal == Goal::Chase || p.toGoal.empty()) {
-        if (p.goal == Goal::Home)
-            p.toGoal = p.homeField();
-        else if (p.goal == Goal::Steal)
-            distanceField(p.grid(), homeCells(p.grid(), rival->homeCol, rival->homeRow), false,
-                          p.traits.jumps, p.toGoal, p.work);
-        else if (p.goal != Goal::None)
-            distanceField(p.grid(), {p.goalCell}, false, p.traits.jumps, p.toGoal, p.work);
+    std::vector<int> goals;
+    if (p.goal == Goal::Home)
+        goals = homeCells(p.grid(), me->homeCol, me->homeRow);
+    else if (p.goal == Goal::Steal)
+        goals = homeCells(p.grid(), rival->homeCol, rival->homeRow);
+    else if (p.goal != Goal::None)
+        goals = {p.goalCell};
+    // the way to the goal again when the goal changed, or the rival's body moved near the cow
+    const CellBox avoid = p.goal == Goal::Chase ? CellBox() : rivalBody(p, goals);
+    const bool moved = avoid.c0 != p.avoided.c0 || avoid.r0 != p.avoided.r0 ||
+                       avoid.c1 != p.avoided.c1 || avoid.r1 != p.avoided.r1;
+    const bool near = std::fabs(rival->x - me->x) < 12 && std::fabs(rival->y - me->y) < 12;
+    if (changed || p.toGoal.empty() || p.goal == Goal::Chase || (moved && near) ||
+        p.gatesOfToGoal != p.gates) {
+        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid);
+        p.avoided = avoid;
+        p.gatesOfToGoal = p.gates;
     }
     p.nextReplan = p.tick + p.traits.replanTicks;
     p.seenCarried = me->carriedHay;
@@ -336,44 +365,57 @@ void replan(ComputerPlayer &p) {
 bool lungeReaches(const ComputerPlayer &p, Heading h, int delay) {
     const Cow *me = p.me, *rival = me->other;
     const PlanGrid &grid = p.grid();
-    if (!(rival->z + rival->height > me->z + me->stepClearance))
+    if (!(rival->z + rival->height > me->z + me->stepClearance) || (delay == 0 && me->blocked))
         return false;
-    float x = me->x + delay * walkStep(me) * h.dx, y = me->y + delay * walkStep(me) * h.dy;
+    const int from = cellOf(grid, me);
+    // Is the probe stopped anywhere on the way from (x, y) `length` cells along h? Looked at
+    // every quarter cell, so that no cell it crosses is missed.
+    auto stopped = [&](float x, float y, float length) {
+        for (float t = 0; t <= length; t += 0.25f) {
+            const int probe = cellIndex(grid, x + h.dx * (t + static_cast<float>(ProbeDistance)),
+                                        y + h.dy * (t + static_cast<float>(ProbeDistance)));
+            if (grid.gate[probe] || grid.stops(from, probe))
+                return true;
+        }
+        return false;
+    };
+    float x = me->x, y = me->y;
+    if (delay > 0) { // the aiming walk
+        const float walk = delay * std::max(walkStep(me), 0.05f);
+        if (stopped(x, y, walk))
+            return false;
+        x += walk * h.dx;
+        y += walk * h.dy;
+    }
     const float rivalStep = rival->stunned || rival->butting ? 0 : walkStep(rival);
     const int steps =
         std::min(ButtReach, static_cast<int>(std::ceil(me->stamina / ButtStaminaCost)));
-    const int from = cellIndex(grid, x, y);
     for (int k = 1; k <= steps; k++) {
+        if (stopped(x, y, static_cast<float>(LungeStep)))
+            return false;
         x += h.dx * static_cast<float>(LungeStep);
         y += h.dy * static_cast<float>(LungeStep);
-        const int probe = cellIndex(grid, x + h.dx * static_cast<float>(ProbeDistance),
-                                    y + h.dy * static_cast<float>(ProbeDistance));
         const int ticks = delay + k - (me == cow1 ? 1 : 0); // cow 1 moves first in a tick
         const float rx = rival->x + ticks * rivalStep * rival->dirX;
         const float ry = rival->y + ticks * rivalStep * rival->dirY;
         if (std::fabs(x - rx) < BumpCells - LungeMargin &&
             std::fabs(y - ry) < BumpCells - LungeMargin)
             return true;
-        if (grid.gate[probe] || grid.stops(from, probe))
-            return false; // stopped by something solid
     }
     return false;
 }
 
-// Is a butt at the rival worth it now?
+// Is a butt at the rival worth it now? For its load, or (at the top level) to knock over a
+// rival that comes near enough to butt first while the cow has a load to lose.
 bool worthButting(const ComputerPlayer &p) {
     const Cow *me = p.me, *rival = me->other;
-    if (rival->stunned)
-        return p.traits.strikeFirst && rival->stunTimer >= 50 && me->stamina >= 40;
     if (rival->carriedHay >= p.traits.buttLoad && me->carriedHay < carryLimit)
         return true;
-    if (!p.traits.strikeFirst)
+    if (!p.traits.strikeFirst || rival->stunned || rival->stamina < ButtStaminaCost ||
+        me->carriedHay < 2 || rival->speed <= 0)
         return false;
-    const bool rivalCanButt = rival->stamina > 0 && !rival->jumping;
-    const bool nearMyHome =
-        std::fabs(rival->x - me->homeCol) < 6 && std::fabs(rival->y - me->homeRow) < 6;
-    return (rivalCanButt && (me->carriedHay > 0 || me->stamina >= 30)) ||
-           (nearMyHome && me->bankedHay > 0);
+    const float dx = me->x - rival->x, dy = me->y - rival->y;
+    return std::fabs(dx) < 8 && std::fabs(dy) < 8 && dx * rival->dirX + dy * rival->dirY > 0;
 }
 
 // --- Keys ---
@@ -400,7 +442,7 @@ void hold(const Cow *cow, const Keys &keys) {
 
 struct Move {
     Heading heading{0, 0};
-    bool jump = false;
+    int jump = 0; // 0: a walk; else the cells the jump carries the cow
     int cost = Unreachable;
 };
 
@@ -418,17 +460,24 @@ Move bestMove(const ComputerPlayer &p, const std::vector<int> &field) {
         if (cost < Unreachable) // the heading it has wins a tie
             cost = cost * 2 - (sameHeading(me, Headings[k]) ? 1 : 0);
         if (cost < best.cost)
-            best = {Headings[k], false, cost};
+            best = {Headings[k], 0, cost};
     }
     if (p.traits.jumps)
         for (int k = 0; k < 4; k++) {
-            if (!grid.canJump(here, k))
-                continue;
-            int cost = plus(field[grid.along(here, k, JumpLength)], JumpTicks);
-            if (cost < Unreachable)
-                cost *= 2;
-            if (cost < best.cost)
-                best = {Headings[k], true, cost};
+            if (grid.canJump(here, k)) {
+                int cost = plus(field[grid.along(here, k, JumpLength)], JumpTicks);
+                if (cost < Unreachable)
+                    cost *= 2;
+                if (cost < best.cost)
+                    best = {Headings[k], JumpLength, cost};
+            }
+            if (grid.canLeap(here, k)) {
+                int cost = plus(field[grid.along(here, k, LeapLength)], LeapTicks);
+                if (cost < Unreachable)
+                    cost *= 2;
+                if (cost < best.cost)
+                    best = {Headings[k], LeapLength, cost};
+            }
         }
     return best;
 }
@@ -460,9 +509,14 @@ Keys carryOut(ComputerPlayer &p, const Move &move) {
         }
         return keys;
     }
-    if (move.jump && sameHeading(me, move.heading) && (me->blocked || probeAhead)) {
+    if (move.jump == JumpLength && sameHeading(me, move.heading) && (me->blocked || probeAhead)) {
         keys.jump = true;
         p.jumpOver = ahead;
+    }
+    if (move.jump == LeapLength && sameHeading(me, move.heading) && me->speed >= 0.45f) {
+        keys.jump = true; // held all the way down
+        p.jumpOver = grid.index(here % grid.columns + (LeapLength - 1) * move.heading.dx,
+                                here / grid.columns + (LeapLength - 1) * move.heading.dy);
     }
     return keys;
 }
@@ -508,8 +562,17 @@ Keys decide(ComputerPlayer &p) {
     Cow *me = p.me;
     const Cow *rival = me->other;
     // changes it reacts to after its reaction time
+    bool goalGone = false; // the rival took the bale or item it was making for
+    if ((p.goal == Goal::Hay || p.goal == Goal::Item) && p.goalCell >= 0) {
+        const WorldObject *object =
+            objectAt(p.goalCell % p.grid().columns, p.goalCell / p.grid().columns);
+        goalGone = !object ||
+                   (object->touchHandler != pickUpHay && object->touchHandler != pickUpSyringe &&
+                    object->touchHandler != takeGrowPill);
+    }
     if (me->carriedHay != p.seenCarried || me->bankedHay != p.seenBanked ||
-        rival->bankedHay != p.seenRivalBanked || rival->carriedHay != p.seenRivalCarried)
+        rival->bankedHay != p.seenRivalBanked || rival->carriedHay != p.seenRivalCarried ||
+        p.gates != (rival->gateBroken ? 1 : 0) || goalGone)
         p.nextReplan = std::min(p.nextReplan, p.tick + p.traits.reactionTicks);
     if (p.tick >= p.nextReplan || p.toGoal.empty())
         replan(p);
@@ -519,19 +582,26 @@ Keys decide(ComputerPlayer &p) {
     if (me->butting)
         return keys; // the lunge runs its course
     // a chance to butt the rival
-    if (me->buttSteps == 0 && me->stamina > 0 && worthButting(p) &&
+    if (p.aimTicks > 2) { // it keeps slipping away: leave it for a while
+        p.aimTicks = 0;
+        p.buttRestUntil = p.tick + 24;
+    }
+    if (me->buttSteps == 0 && me->stamina > 0 && p.tick >= p.buttRestUntil && worthButting(p) &&
         p.random.unit() < p.traits.buttChance) {
         if (lungeReaches(p, {static_cast<int>(me->dirX), static_cast<int>(me->dirY)}, 0)) {
             keys.heading = {static_cast<int>(me->dirX), static_cast<int>(me->dirY)};
             keys.butt = true;
+            p.aimTicks = 0;
             return keys;
         }
         for (const Heading &h : Headings)
             if (lungeReaches(p, h, 1)) {
                 keys.heading = h; // aim now, lunge next tick
+                p.aimTicks++;
                 return keys;
             }
     }
+    p.aimTicks = 0;
     if (p.wanderTicks > 0) {
         p.wanderTicks--;
         keys.heading = p.wander;
