@@ -83,6 +83,12 @@ int plus(int a, int b) {
 
 } // namespace
 
+// A cell the cow could not get into although its plan said so, kept out of plans for a while.
+struct StuckCell {
+    int cell;
+    long long until; // tick
+};
+
 struct ComputerPlayer {
     Cow *me;
     Traits traits;
@@ -92,9 +98,9 @@ struct ComputerPlayer {
     // way home with them shut [0] and broken open [1], made when the player starts.
     PlanGrid grids[2];
     std::vector<int> homeFields[2];
-    int gates = 0;         // the one that holds now
-    int gatesOfToGoal = 0; // the one toGoal was made with
-    CellBox avoided;       // the rival's body when toGoal was made
+    int gates = 0;            // the one that holds now
+    int gatesOfToGoal = 0;    // the one toGoal was made with
+    std::vector<int> avoided; // the cells toGoal keeps out of
     FieldWork work;
     std::vector<int> noise;          // the fixed errors of its plans, per cell
     std::vector<int> fromMe, toGoal; // distance fields, in ticks
@@ -106,6 +112,9 @@ struct ComputerPlayer {
     long long nextReplan = 0;
     int seenCarried = 0, seenBanked = 0, seenRivalBanked = 0, seenRivalCarried = 0;
     int bestDistance = Unreachable, stallTicks = 0;
+    int stalls = 0;                    // times in a row it got stuck on the way to this goal
+    std::vector<StuckCell> stuckCells; // where it got stuck lately
+    int aheadCell = -1;                // the cell its last move went for
     int wanderTicks = 0;
     Heading wander{1, 0};
     bool wanderJump = false;
@@ -262,22 +271,39 @@ Option chooseGoal(ComputerPlayer &p) {
         if (score > best.score)
             best = {goal, cell, score};
     };
-    auto detourVia = [&](int cell) {
-        return plus(plus(p.fromMe[cell], p.homeField()[cell]),
-                    homeNow >= Unreachable ? 0 : -homeNow);
+    // ticks to an item on `cell`: walking in from a neighbour low enough to touch it
+    auto reach = [&](int cell) {
+        int best = Unreachable;
+        const int c = cell % grid.columns, r = cell / grid.columns;
+        for (int k = 0; k < 8; k++) {
+            const int ac = c - Headings[k].dx, ar = r - Headings[k].dy;
+            if (!grid.inside(ac, ar))
+                continue;
+            const int from = grid.index(ac, ar);
+            if (grid.canStep(from, k) && grid.touches(from, cell))
+                best = std::min(best, plus(p.fromMe[from], grid.cost[cell]));
+        }
+        return best;
+    };
+    // the extra ticks of going home by way of `cell`, `there` ticks away
+    auto detourVia = [&](int cell, int there) {
+        return plus(plus(there, p.homeField()[cell]), homeNow >= Unreachable ? 0 : -homeNow);
     };
     if (carried > 0 && (carried + me->bankedHay >= winningBank || room == 0 || hay.empty())) {
         best = {Goal::Home, -1, 0};
     } else {
         if (carried > 0)
             consider(Goal::Home, -1, 0, 0);
-        for (int h : hay)
+        for (int h : hay) {
+            const int there = reach(h);
             consider(Goal::Hay, h, 1,
-                     carried > 0 ? detourVia(h) : plus(p.fromMe[h], p.homeField()[h] / 2));
+                     carried > 0 ? detourVia(h, there) : plus(there, p.homeField()[h] / 2));
+        }
         if (p.traits.steals && rival->bankedHay > 0 && room > 0) {
             const int rivalHome = grid.index(rival->homeCol, rival->homeRow);
             const int gain = std::min(rival->bankedHay, room);
-            consider(Goal::Steal, rivalHome, gain * p.traits.denial, detourVia(rivalHome));
+            consider(Goal::Steal, rivalHome, gain * p.traits.denial,
+                     detourVia(rivalHome, p.fromMe[rivalHome]));
         }
         if (rival->carriedHay >= p.traits.buttLoad && room > 0 && !rival->stunned &&
             me->stamina > ButtStaminaCost) {
@@ -285,16 +311,18 @@ Option chooseGoal(ComputerPlayer &p) {
             if (p.fromMe[at] < 30) {
                 const int gain = std::min(rival->carriedHay, room);
                 consider(Goal::Chase, at, gain * p.traits.denial,
-                         plus(detourVia(at), p.fromMe[at]));
+                         plus(detourVia(at, p.fromMe[at]), p.fromMe[at]));
             }
         }
-        for (int i : items)
-            if (p.fromMe[i] < 40)
+        for (int i : items) {
+            const int there = reach(i);
+            if (there < 40)
                 consider(Goal::Item, i,
                          objectAt(i % grid.columns, i / grid.columns)->touchHandler == pickUpSyringe
                              ? 2.5
                              : 1.0,
-                         carried > 0 ? detourVia(i) : plus(p.fromMe[i], p.fromMe[i]));
+                         carried > 0 ? detourVia(i, there) : plus(there, there));
+        }
         if (p.traits.items && me->carriedEffect != noTouch && !rival->recovering &&
             !rival->stunned) { // a syringe in hand: walk into the rival
             const int at = cellOf(grid, rival);
@@ -305,31 +333,48 @@ Option chooseGoal(ComputerPlayer &p) {
     return best;
 }
 
-// The cells where walking in touches the rival's body and bounces back; none when every goal
-// cell lies among them (the rival stands on the home the cow makes for).
-CellBox rivalBody(const ComputerPlayer &p, const std::vector<int> &goals) {
+// The cells to keep out of: where walking in touches the rival's body and bounces back (any
+// point of the cell within reach, nearly), unless every goal cell lies there (the rival stands
+// on the home the cow makes for), and the cells it found it could not get into lately.
+std::vector<int> cellsToAvoid(ComputerPlayer &p, const std::vector<int> &goals, bool rivalToo) {
+    const PlanGrid &grid = p.grid();
     const Cow *rival = p.me->other;
-    CellBox box;
-    box.c0 = static_cast<int>(std::floor(rival->x - 2.5f)) + 1;
-    box.c1 = static_cast<int>(std::ceil(rival->x + 1.5f)) - 1;
-    box.r0 = static_cast<int>(std::floor(rival->y - 2.5f)) + 1;
-    box.r1 = static_cast<int>(std::ceil(rival->y + 1.5f)) - 1;
-    for (int g : goals)
-        if (!box.holds(g % p.grid().columns, g / p.grid().columns))
-            return box;
-    return CellBox();
+    std::vector<int> cells;
+    if (rivalToo) {
+        CellBox box;
+        box.c0 = static_cast<int>(std::floor(rival->x - 2.9f)) + 1;
+        box.c1 = static_cast<int>(std::ceil(rival->x + 1.9f)) - 1;
+        box.r0 = static_cast<int>(std::floor(rival->y - 2.9f)) + 1;
+        box.r1 = static_cast<int>(std::ceil(rival->y + 1.9f)) - 1;
+        bool goalOutside = false;
+        for (int g : goals)
+            goalOutside = goalOutside || !box.holds(g % grid.columns, g / grid.columns);
+        if (goalOutside)
+            for (int r = std::max(box.r0, 0); r <= std::min(box.r1, grid.rows - 1); r++)
+                for (int c = std::max(box.c0, 0); c <= std::min(box.c1, grid.columns - 1); c++)
+                    cells.push_back(grid.index(c, r));
+    }
+    std::vector<StuckCell> &stuck = p.stuckCells;
+    stuck.erase(std::remove_if(stuck.begin(), stuck.end(),
+                               [&](const StuckCell &s) { return s.until <= p.tick; }),
+                stuck.end());
+    for (const StuckCell &s : stuck)
+        cells.push_back(s.cell);
+    return cells;
 }
 
 void replan(ComputerPlayer &p) {
     const Cow *me = p.me, *rival = me->other;
     refreshGrid(p);
     const int here = cellOf(p.grid(), me);
-    distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work, rivalBody(p, {here}));
+    distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work,
+                  cellsToAvoid(p, {here}, true));
     const Option option = chooseGoal(p);
     const bool changed = option.goal != p.goal || option.cell != p.goalCell;
     if (changed) {
         p.bestDistance = Unreachable;
         p.stallTicks = 0;
+        p.stalls = 0;
     }
     p.goal = option.goal;
     p.goalCell = option.cell;
@@ -340,14 +385,14 @@ void replan(ComputerPlayer &p) {
         goals = homeCells(p.grid(), rival->homeCol, rival->homeRow);
     else if (p.goal != Goal::None)
         goals = {p.goalCell};
+    const bool touch = p.goal == Goal::Hay || p.goal == Goal::Item;
     // the way to the goal again when the goal changed, or the rival's body moved near the cow
-    const CellBox avoid = p.goal == Goal::Chase ? CellBox() : rivalBody(p, goals);
-    const bool moved = avoid.c0 != p.avoided.c0 || avoid.r0 != p.avoided.r0 ||
-                       avoid.c1 != p.avoided.c1 || avoid.r1 != p.avoided.r1;
+    const std::vector<int> avoid = cellsToAvoid(p, goals, p.goal != Goal::Chase);
+    const bool moved = avoid != p.avoided;
     const bool near = std::fabs(rival->x - me->x) < 12 && std::fabs(rival->y - me->y) < 12;
     if (changed || p.toGoal.empty() || p.goal == Goal::Chase || (moved && near) ||
         p.gatesOfToGoal != p.gates) {
-        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid);
+        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid, touch);
         p.avoided = avoid;
         p.gatesOfToGoal = p.gates;
     }
@@ -471,7 +516,7 @@ Move bestMove(const ComputerPlayer &p, const std::vector<int> &field) {
                 if (cost < best.cost)
                     best = {Headings[k], JumpLength, cost};
             }
-            if (grid.canLeap(here, k)) {
+            if (grid.canLeap(here, k) && sameHeading(me, Headings[k]) && me->speed >= 0.45f) {
                 int cost = plus(field[grid.along(here, k, LeapLength)], LeapTicks);
                 if (cost < Unreachable)
                     cost *= 2;
@@ -491,6 +536,7 @@ Keys carryOut(ComputerPlayer &p, const Move &move) {
     const int here = cellOf(grid, me);
     const int ahead =
         grid.index(here % grid.columns + move.heading.dx, here / grid.columns + move.heading.dy);
+    p.aheadCell = ahead;
     const Cell probe = probeCell(me);
     const bool probeAhead =
         grid.inside(probe.column, probe.row) && grid.index(probe.column, probe.row) == ahead;
@@ -624,12 +670,17 @@ Keys decide(ComputerPlayer &p) {
         p.bestDistance = distance;
         p.stallTicks = 0;
     } else if (!me->stunned && ++p.stallTicks > StuckTicks) {
-        if (p.goalCell >= 0)
+        // stuck: keep out of the cell it could not get into, and after a second time give the
+        // goal up for a while; step aside (or jump) meanwhile
+        if (p.aheadCell >= 0 && p.aheadCell != p.goalCell)
+            p.stuckCells.push_back({p.aheadCell, p.tick + BanTicks / 2});
+        if (++p.stalls >= 2 && p.goalCell >= 0)
             p.bannedUntil[p.goalCell] = p.tick + BanTicks;
         p.bestDistance = Unreachable;
         p.stallTicks = 0;
+        p.toGoal.clear(); // made again with the stuck cell left out
         p.nextReplan = p.tick + 1;
-        startWandering(p, 6 + p.random.below(8), me->blocked && p.random.unit() < 0.5);
+        startWandering(p, 3 + p.random.below(6), me->blocked && p.random.unit() < 0.5);
         keys.heading = p.wander;
         return keys;
     }

@@ -4,8 +4,6 @@
 #include "rules/handlers.h"
 #include "world/grids.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr float NoTop = -1e9f;
@@ -61,16 +59,20 @@ bool jumpOpen(const PlanGrid &grid, int column, int row, int k) {
            !grid.stops(from, land);
 }
 
-// Can a cow running along Headings[k] (straight only) from (column, row) at full speed jump
-// there and come down LeapLength cells on? The cell ahead is crossed before the arc is high,
-// the landing cell and the next one after it is low again; everything between is cleared.
-// Worth it only from dry ground (water halves the run) and over something slow or solid.
+// Can a cow running along Headings[k] (straight only) through (column, row) at full speed, from
+// the dry cell behind it, jump there and come down LeapLength cells on? The cell ahead is crossed
+// before the arc is high, the landing cell and the next one after it is low again; everything
+// between is cleared. Worth it only from dry ground (water halves the run) and over something slow
+// or solid.
 bool leapOpen(const PlanGrid &grid, int column, int row, int k) {
     const Heading h = Headings[k];
     if (!grid.inside(column + (LeapLength + 1) * h.dx, row + (LeapLength + 1) * h.dy))
         return false;
     const int from = grid.index(column, row);
-    if (grid.cost[from] != WalkTicks)
+    if (grid.cost[from] != WalkTicks || !grid.inside(column - h.dx, row - h.dy))
+        return false;
+    const int runUp = grid.index(column - h.dx, row - h.dy); // it comes in running along h
+    if (grid.cost[runUp] != WalkTicks || grid.gate[from] || grid.stops(runUp, from))
         return false;
     bool worth = false;
     for (int i = 1; i <= LeapLength + 1; i++) {
@@ -152,15 +154,16 @@ void buildPlanGrid(PlanGrid &grid, const Cow *mover, bool rivalGatesOpen,
 }
 
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
-                   std::vector<int> &distance, FieldWork &work, const CellBox &avoid) {
+                   std::vector<int> &distance, FieldWork &work, const std::vector<int> &avoid,
+                   bool touch) {
     work.buckets.resize(Ring);
     const size_t cells = static_cast<size_t>(grid.columns) * grid.rows;
     distance.assign(cells, Unreachable);
     work.avoided.resize(cells);
     auto markAvoided = [&](uint8_t mark) {
-        for (int r = std::max(avoid.r0, 0); r <= std::min(avoid.r1, grid.rows - 1); r++)
-            for (int c = std::max(avoid.c0, 0); c <= std::min(avoid.c1, grid.columns - 1); c++)
-                work.avoided[grid.index(c, r)] = mark;
+        for (int cell : avoid)
+            if (cell >= 0 && static_cast<size_t>(cell) < cells)
+                work.avoided[cell] = mark;
     };
     markAvoided(1);
     size_t queued = 0;
@@ -196,11 +199,15 @@ void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool f
                         if (m & 1)
                             relax(grid.along(u, static_cast<int>(k % 4), jumpLength(k)),
                                   d + jumpTicks(k));
-            } else { // v -> u
+            } else {                               // v -> u
+                const bool item = touch && d == 0; // only the sources lie at 0
                 for (unsigned m = grid.stepsIn[u], k = 0; m; m >>= 1, k++)
-                    if (m & 1)
-                        relax(grid.along(u, static_cast<int>(k), -1), d + grid.cost[u]);
-                if (jumps)
+                    if (m & 1) {
+                        const int v = grid.along(u, static_cast<int>(k), -1);
+                        if (!item || grid.touches(v, u))
+                            relax(v, d + grid.cost[u]);
+                    }
+                if (jumps && !item)
                     for (unsigned m = grid.jumpsIn[u], k = 0; m; m >>= 1, k++)
                         if (m & 1)
                             relax(grid.along(u, static_cast<int>(k % 4), -jumpLength(k)),

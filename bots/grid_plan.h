@@ -51,6 +51,10 @@ struct PlanGrid {
     }
     // Does a cow on `from` stop against cell `to` when it walks into it?
     bool stops(int from, int to) const;
+    // Does a cow on `from` touch a bale, pill or syringe (all one high) on `to` when it walks
+    // into it? Not from ground that much higher: it walks over it.
+    bool touches(int from, int to) const { return stand[from] < stand[to] + TouchReach; }
+    static constexpr float TouchReach = 1.0f - 0.3f; // item height less the step clearance
 
     std::vector<float> stand; // stand height of each cell's tile
     std::vector<float> top;   // top of the solid object on each cell; very low when none
@@ -65,7 +69,7 @@ void buildPlanGrid(PlanGrid &grid, const Cow *mover, bool rivalGatesOpen,
 // Buckets and marks reused by distanceField.
 struct FieldWork {
     std::vector<std::vector<int>> buckets;
-    std::vector<uint8_t> avoided; // per cell: 1 inside the box to avoid
+    std::vector<uint8_t> avoided; // per cell: 1 where no way may lead
 };
 
 // A rectangle of cells, both corners included; empty when c0 > c1.
@@ -78,6 +82,9 @@ struct CellBox {
 
 // Distances in ticks: from the `sources` cells to every cell (`forward`), or from every cell to
 // the nearest of the `sources` (`!forward`, the field a cow steers down). `jumps` allows jumps;
-// no way leads through the cells of `avoid` (where the rival's body stands).
+// no way leads through the cells of `avoid` (the rival's body, cells it got stuck at). `touch`
+// (with
+// `!forward`): the sources hold items to pick up, entered only on foot from where they touch.
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
-                   std::vector<int> &distance, FieldWork &work, const CellBox &avoid = CellBox());
+                   std::vector<int> &distance, FieldWork &work, const std::vector<int> &avoid = {},
+                   bool touch = false);
