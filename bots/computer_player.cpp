@@ -49,9 +49,9 @@ struct Traits {
 };
 
 const Traits &traitsOf(ComputerLevel level) {
-    static const Traits easy{30, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
-    static const Traits normal{20, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
-    static const Traits hard{16, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
+    static const Traits easy{40, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
+    static const Traits normal{30, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
+    static const Traits hard{30, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
     return level == ComputerLevel::Easy ? easy : level == ComputerLevel::Hard ? hard : normal;
 }
 
@@ -62,6 +62,7 @@ constexpr int BanTicks = 400;       // ticks a goal it failed to reach stays out
 constexpr float BumpCells = 2.0f;   // the two cows touch when nearer than this in x and in y
 constexpr float LungeMargin = 0.3f; // cells it keeps inside that reach when it aims a butt
 constexpr int ButtReach = 5;        // lunge steps of one head-butt
+constexpr int QuickLookTicks = 60;  // how far a quick look for the next bale searches
 
 int sign(float value) {
     return value > 0 ? 1 : value < 0 ? -1 : 0;
@@ -111,6 +112,7 @@ struct ComputerPlayer {
     int goalCell = -1;
     long long nextReplan = 0;
     int seenCarried = 0, seenBanked = 0, seenRivalBanked = 0, seenRivalCarried = 0;
+    bool quickLook = false, fullLook = false; // what the changes seen call for
     int bestDistance = Unreachable, stallTicks = 0;
     int stalls = 0;                    // times in a row it got stuck on the way to this goal
     std::vector<StuckCell> stuckCells; // where it got stuck lately
@@ -363,13 +365,20 @@ std::vector<int> cellsToAvoid(ComputerPlayer &p, const std::vector<int> &goals, 
     return cells;
 }
 
-void replan(ComputerPlayer &p) {
+// Choose the goal and the way to it again. A quick look (after a bale is picked up) searches
+// only near the cow for the next bale, and looks at the whole map when none is near.
+void replan(ComputerPlayer &p, bool quick) {
     const Cow *me = p.me, *rival = me->other;
     refreshGrid(p);
     const int here = cellOf(p.grid(), me);
-    distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work,
-                  cellsToAvoid(p, {here}, true));
-    const Option option = chooseGoal(p);
+    const std::vector<int> nearMe = cellsToAvoid(p, {here}, true);
+    distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work, nearMe, false,
+                  quick ? QuickLookTicks : Unreachable);
+    Option option = chooseGoal(p);
+    if (quick && option.goal != Goal::Hay) {
+        distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work, nearMe);
+        option = chooseGoal(p);
+    }
     const bool changed = option.goal != p.goal || option.cell != p.goalCell;
     if (changed) {
         p.bestDistance = Unreachable;
@@ -392,15 +401,13 @@ void replan(ComputerPlayer &p) {
     const bool near = std::fabs(rival->x - me->x) < 12 && std::fabs(rival->y - me->y) < 12;
     if (changed || p.toGoal.empty() || p.goal == Goal::Chase || (moved && near) ||
         p.gatesOfToGoal != p.gates) {
-        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid, touch);
+        // searched out to a little past the cow; farther than that it looks again
+        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid, touch,
+                      Unreachable, here);
         p.avoided = avoid;
         p.gatesOfToGoal = p.gates;
     }
     p.nextReplan = p.tick + p.traits.replanTicks;
-    p.seenCarried = me->carriedHay;
-    p.seenBanked = me->bankedHay;
-    p.seenRivalBanked = rival->bankedHay;
-    p.seenRivalCarried = rival->carriedHay;
 }
 
 // --- Head-butts ---
@@ -616,12 +623,27 @@ Keys decide(ComputerPlayer &p) {
                    (object->touchHandler != pickUpHay && object->touchHandler != pickUpSyringe &&
                     object->touchHandler != takeGrowPill);
     }
-    if (me->carriedHay != p.seenCarried || me->bankedHay != p.seenBanked ||
-        rival->bankedHay != p.seenRivalBanked || rival->carriedHay != p.seenRivalCarried ||
-        p.gates != (rival->gateBroken ? 1 : 0) || goalGone)
+    const bool pickedUp = me->carriedHay > p.seenCarried;
+    const bool otherChange = me->bankedHay != p.seenBanked ||
+                             rival->bankedHay != p.seenRivalBanked ||
+                             rival->carriedHay != p.seenRivalCarried ||
+                             p.gates != (rival->gateBroken ? 1 : 0) || goalGone;
+    if (pickedUp || otherChange || me->carriedHay != p.seenCarried) {
         p.nextReplan = std::min(p.nextReplan, p.tick + p.traits.reactionTicks);
-    if (p.tick >= p.nextReplan || p.toGoal.empty())
-        replan(p);
+        p.quickLook = p.quickLook || (pickedUp && !otherChange);
+        p.fullLook = p.fullLook || otherChange || !pickedUp;
+        p.seenCarried = me->carriedHay;
+        p.seenBanked = me->bankedHay;
+        p.seenRivalBanked = rival->bankedHay;
+        p.seenRivalCarried = rival->carriedHay;
+    }
+    const int here = cellOf(p.grid(), me);
+    if (!p.toGoal.empty() && p.toGoal[here] >= Unreachable)
+        p.toGoal.clear(); // off the searched part of the way
+    if (p.tick >= p.nextReplan || p.toGoal.empty()) {
+        replan(p, p.quickLook && !p.fullLook && !p.toGoal.empty());
+        p.quickLook = p.fullLook = false;
+    }
     if (me->jumping)
         return duringJump(p);
     Keys keys;
@@ -663,7 +685,6 @@ Keys decide(ComputerPlayer &p) {
     }
     if (p.goal == Goal::None)
         return keys;
-    const int here = cellOf(p.grid(), me);
     const int distance = p.toGoal[here];
     // progress: a goal that does not come nearer is given up for a while
     if (distance < p.bestDistance) {

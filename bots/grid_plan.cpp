@@ -4,6 +4,8 @@
 #include "rules/handlers.h"
 #include "world/grids.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr float NoTop = -1e9f;
@@ -155,7 +157,7 @@ void buildPlanGrid(PlanGrid &grid, const Cow *mover, bool rivalGatesOpen,
 
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
                    std::vector<int> &distance, FieldWork &work, const std::vector<int> &avoid,
-                   bool touch) {
+                   bool touch, int limit, int stopCell) {
     work.buckets.resize(Ring);
     const size_t cells = static_cast<size_t>(grid.columns) * grid.rows;
     distance.assign(cells, Unreachable);
@@ -181,7 +183,9 @@ void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool f
             queued++;
         }
     // Dial's buckets: every move costs fewer ticks than the ring holds
-    for (int d = 0; queued > 0; d++) {
+    for (int d = 0; queued > 0 && d <= limit; d++) {
+        if (stopCell >= 0 && distance[stopCell] < Unreachable)
+            limit = std::min(limit, distance[stopCell] + FieldMargin);
         std::vector<int> &bucket = work.buckets[d % Ring];
         for (size_t n = 0; n < bucket.size(); n++) {
             const int u = bucket[n];
@@ -216,5 +220,7 @@ void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool f
         }
         bucket.clear();
     }
+    for (std::vector<int> &bucket : work.buckets) // what a stop left queued
+        bucket.clear();
     markAvoided(0);
 }

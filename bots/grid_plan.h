@@ -82,9 +82,11 @@ struct CellBox {
 
 // Distances in ticks: from the `sources` cells to every cell (`forward`), or from every cell to
 // the nearest of the `sources` (`!forward`, the field a cow steers down). `jumps` allows jumps;
-// no way leads through the cells of `avoid` (the rival's body, cells it got stuck at). `touch`
-// (with
-// `!forward`): the sources hold items to pick up, entered only on foot from where they touch.
+// no way leads through the cells of `avoid` (the rival's body, cells it got stuck at). With
+// `touch` (and `!forward`) the sources hold items to pick up, entered only on foot from where
+// they are touched. The search stops past `limit` ticks, and once `stopCell` (if not -1) is
+// reached, FieldMargin ticks past its distance: the cells beyond stay Unreachable.
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
                    std::vector<int> &distance, FieldWork &work, const std::vector<int> &avoid = {},
-                   bool touch = false);
+                   bool touch = false, int limit = Unreachable, int stopCell = -1);
+constexpr int FieldMargin = 24; // ticks searched past the stop cell
