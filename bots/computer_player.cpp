@@ -50,7 +50,7 @@ struct Traits {
 
 const Traits &traitsOf(ComputerLevel level) {
     static const Traits easy{40, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
-    static const Traits normal{30, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
+    static const Traits normal{30, 2, 0.002, 4, 1, true, true, false, 2, 0.6, false, 1.2};
     static const Traits hard{30, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
     return level == ComputerLevel::Easy ? easy : level == ComputerLevel::Hard ? hard : normal;
 }
