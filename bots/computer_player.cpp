@@ -64,6 +64,12 @@ constexpr float LungeMargin = 0.3f; // cells it keeps inside that reach when it 
 constexpr int ButtReach = 5;        // lunge steps of one head-butt
 constexpr int QuickLookTicks = 60;  // how far a quick look for the next bale searches
 
+// Hay, a syringe or a grow pill: what the computer goes for.
+bool isItem(const WorldObject *object) {
+    return object->touchHandler == pickUpHay || object->touchHandler == pickUpSyringe ||
+           object->touchHandler == takeGrowPill;
+}
+
 int sign(float value) {
     return value > 0 ? 1 : value < 0 ? -1 : 0;
 }
@@ -108,6 +114,7 @@ struct ComputerPlayer {
     const PlanGrid &grid() const { return grids[gates]; }
     const std::vector<int> &homeField() const { return homeFields[gates]; }
     std::vector<long long> bannedUntil; // per cell: not a goal before this tick
+    std::vector<int> itemCells;         // cells that held hay, a syringe or a pill lately
     Goal goal = Goal::None;
     int goalCell = -1;
     long long nextReplan = 0;
@@ -187,6 +194,12 @@ ComputerPlayer *startComputer(int cowNumber, ComputerLevel level, unsigned seed)
         for (int &n : player->noise)
             n = player->random.below(player->traits.pathNoise + 1);
     player->bannedUntil.assign(cells, 0);
+    for (int row = 0; row < mapRows; row++)
+        for (int column = 0; column < mapColumns; column++) {
+            const WorldObject *object = objectAt(column, row);
+            if (object && isItem(object))
+                player->itemCells.push_back(row * mapColumns + column);
+        }
     // both states of the rival's gates (the rules read as they stand, apart from that flag)
     for (int broken = 0; broken < 2; broken++) {
         PlanGrid &grid = player->grids[broken];
@@ -245,21 +258,23 @@ Option chooseGoal(ComputerPlayer &p) {
     const PlanGrid &grid = p.grid();
     const int here = cellOf(grid, me);
     std::vector<int> hay, items;
-    for (int row = 0; row < grid.rows; row++)
-        for (int column = 0; column < grid.columns; column++) {
-            const WorldObject *object = objectAt(column, row);
-            if (!object)
-                continue;
-            const int i = grid.index(column, row);
-            if (p.bannedUntil[i] > p.tick)
-                continue;
-            if (object->touchHandler == pickUpHay)
-                hay.push_back(i);
-            else if (p.traits.items &&
-                     ((object->touchHandler == pickUpSyringe && me->carriedEffect == noTouch) ||
-                      object->touchHandler == takeGrowPill))
-                items.push_back(i);
-        }
+    // what is left of the items the map started with (nothing new ever appears)
+    size_t kept = 0;
+    for (int i : p.itemCells) {
+        const WorldObject *object = objectAt(i % grid.columns, i / grid.columns);
+        if (!object || !isItem(object))
+            continue;
+        p.itemCells[kept++] = i;
+        if (p.bannedUntil[i] > p.tick)
+            continue;
+        if (object->touchHandler == pickUpHay)
+            hay.push_back(i);
+        else if (p.traits.items &&
+                 ((object->touchHandler == pickUpSyringe && me->carriedEffect == noTouch) ||
+                  object->touchHandler == takeGrowPill))
+            items.push_back(i);
+    }
+    p.itemCells.resize(kept);
     const double perBale = ticksPerBale(p, hay);
     const int homeNow = p.homeField()[here];
     const int carried = me->carriedHay, room = carryLimit - carried;
@@ -365,10 +380,34 @@ std::vector<int> cellsToAvoid(ComputerPlayer &p, const std::vector<int> &goals, 
     return cells;
 }
 
+// The way to the goal (toGoal) again when `force`, when the gates changed, or when the rival's
+// body moved near the cow; searched out to a little past the cow (farther, it looks again).
+void findWay(ComputerPlayer &p, bool force) {
+    const Cow *me = p.me, *rival = me->other;
+    std::vector<int> goals;
+    if (p.goal == Goal::Home)
+        goals = homeCells(p.grid(), me->homeCol, me->homeRow);
+    else if (p.goal == Goal::Steal)
+        goals = homeCells(p.grid(), rival->homeCol, rival->homeRow);
+    else if (p.goal != Goal::None)
+        goals = {p.goalCell};
+    const bool touch = p.goal == Goal::Hay || p.goal == Goal::Item;
+    const std::vector<int> avoid = cellsToAvoid(p, goals, p.goal != Goal::Chase);
+    const bool moved = avoid != p.avoided;
+    const bool near = std::fabs(rival->x - me->x) < 12 && std::fabs(rival->y - me->y) < 12;
+    if (force || p.toGoal.empty() || p.goal == Goal::Chase || (moved && near) ||
+        p.gatesOfToGoal != p.gates) {
+        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid, touch,
+                      Unreachable, cellOf(p.grid(), me));
+        p.avoided = avoid;
+        p.gatesOfToGoal = p.gates;
+    }
+}
+
 // Choose the goal and the way to it again. A quick look (after a bale is picked up) searches
 // only near the cow for the next bale, and looks at the whole map when none is near.
 void replan(ComputerPlayer &p, bool quick) {
-    const Cow *me = p.me, *rival = me->other;
+    const Cow *me = p.me;
     refreshGrid(p);
     const int here = cellOf(p.grid(), me);
     const std::vector<int> nearMe = cellsToAvoid(p, {here}, true);
@@ -387,26 +426,7 @@ void replan(ComputerPlayer &p, bool quick) {
     }
     p.goal = option.goal;
     p.goalCell = option.cell;
-    std::vector<int> goals;
-    if (p.goal == Goal::Home)
-        goals = homeCells(p.grid(), me->homeCol, me->homeRow);
-    else if (p.goal == Goal::Steal)
-        goals = homeCells(p.grid(), rival->homeCol, rival->homeRow);
-    else if (p.goal != Goal::None)
-        goals = {p.goalCell};
-    const bool touch = p.goal == Goal::Hay || p.goal == Goal::Item;
-    // the way to the goal again when the goal changed, or the rival's body moved near the cow
-    const std::vector<int> avoid = cellsToAvoid(p, goals, p.goal != Goal::Chase);
-    const bool moved = avoid != p.avoided;
-    const bool near = std::fabs(rival->x - me->x) < 12 && std::fabs(rival->y - me->y) < 12;
-    if (changed || p.toGoal.empty() || p.goal == Goal::Chase || (moved && near) ||
-        p.gatesOfToGoal != p.gates) {
-        // searched out to a little past the cow; farther than that it looks again
-        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid, touch,
-                      Unreachable, here);
-        p.avoided = avoid;
-        p.gatesOfToGoal = p.gates;
-    }
+    findWay(p, changed);
     p.nextReplan = p.tick + p.traits.replanTicks;
 }
 
@@ -638,8 +658,8 @@ Keys decide(ComputerPlayer &p) {
         p.seenRivalCarried = rival->carriedHay;
     }
     const int here = cellOf(p.grid(), me);
-    if (!p.toGoal.empty() && p.toGoal[here] >= Unreachable)
-        p.toGoal.clear(); // off the searched part of the way
+    if (!p.toGoal.empty() && p.toGoal[here] >= Unreachable && p.goal != Goal::None)
+        findWay(p, true); // off the searched part of the way
     if (p.tick >= p.nextReplan || p.toGoal.empty()) {
         replan(p, p.quickLook && !p.fullLook && !p.toGoal.empty());
         p.quickLook = p.fullLook = false;
