@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""bot_maps.py FOLDER: the maps the computer player's tests play on, none of them the farm it
-was tried on while it was written: a maze of fences, a barn and silos in the way, a river
-across the shortest way, pens with gates, hills and walls. Each holds more than the 60 bales
-a win needs. Writes FOLDER/NAME.map for each."""
+"""bot_maps.py FOLDER: the maps the computer player's tests play on besides the farm: a maze of
+fences, a barn and silos in the way, a river across the shortest way, pens with gates, hills
+and walls, a field fenced all round. Each holds more than the 60 bales a win needs. Writes
+FOLDER/NAME.map for each."""
 import os
 import sys
 
@@ -122,7 +122,25 @@ def hills():
     return m
 
 
-MAPS = {"maze": maze, "barn": barn, "river": river, "pens": pens, "hills": hills}
+def ring():
+    # The hay shut in by fences and rocks with no way through: only a jump gets in, and a belt
+    # of water lies inside.
+    m = Map(40, 30)
+    for c in range(18, 40):
+        m.put(c, 5, "#")
+        m.put(c, 25, "o")
+    for r in range(5, 26):
+        m.put(18, r, "#" if r % 2 else "o")
+    for r in range(7, 24):
+        for c in range(20, 23):
+            m.put(c, r, tile="~")
+    m.hay(25, 7, 38, 23)
+    m.put(4, 15, "1")
+    m.put(8, 15, "2")
+    return m
+
+
+MAPS = {"maze": maze, "barn": barn, "river": river, "pens": pens, "hills": hills, "ring": ring}
 
 if __name__ == "__main__":
     folder = sys.argv[1]

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # computer_e2e.sh: the computer player through pasturon-replay: with the other cow idle it wins on
-# the farm and on maps it was not written on (a maze of fences, a barn and silos in the way, a
-# river across the shortest way, pens with gates, hills and walls), on either cow; the same
-# arguments give the same trace; the script's keys for its cow are ignored; a program steering
-# cow 1 tick by tick through standard input loses to it; wrong arguments are refused.
+# the farm and on the test maps (a maze of fences, a barn and silos in the way, a river across
+# the shortest way, pens with gates, hills and walls, hay fenced in all round), on either cow;
+# the same arguments give the same trace; the script's keys for its cow are ignored; a program
+# steering cow 1 tick by tick through standard input loses to it; wrong arguments are refused.
 set -euo pipefail
 replay=$PASTURON_BUILD/tools/replay/pasturon-replay
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,7 +21,7 @@ printf '12000\n' >idle.txt
 # members in their order.)
 won() { [ "$(tail -n 1 | grep -o '"won":[a-z]*' | sed -n "$1p")" = '"won":true' ]; }
 
-for map in farm maze barn river pens hills; do
+for map in farm maze barn river pens hills ring; do
     for cow in 1 2; do
         "$replay" --computer "$cow:hard" "$map.map" idle.txt | won "$cow" ||
             fail "hard on cow $cow did not win on $map against an idle rival"
