@@ -44,7 +44,7 @@ struct Traits {
     bool items;           // goes out of its way for syringes and grow pills
     int buttLoad;         // least load of the rival that it butts for
     double buttChance;    // chance per tick of taking a chance to butt
-    bool strikeFirst;     // butts a rival that could butt it, and keeps a rival stunned
+    bool strikeFirst;     // butts first a rival that comes at it while it carries a load
     double denial;        // worth of a bale taken from the rival, against one gathered
 };
 
