@@ -46,12 +46,13 @@ struct Traits {
     double buttChance;    // chance per tick of taking a chance to butt
     bool strikeFirst;     // butts first a rival that comes at it while it carries a load
     double denial;        // worth of a bale taken from the rival, against one gathered
+    bool sprints;         // lunges along straight stretches of its way
 };
 
 const Traits &traitsOf(ComputerLevel level) {
-    static const Traits easy{40, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
-    static const Traits normal{30, 2, 0.002, 4, 1, true, true, false, 2, 0.6, false, 1.2};
-    static const Traits hard{30, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
+    static const Traits easy{40, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0, false};
+    static const Traits normal{30, 2, 0.002, 4, 1, true, true, false, 2, 0.6, false, 1.2, false};
+    static const Traits hard{30, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6, true};
     return level == ComputerLevel::Easy ? easy : level == ComputerLevel::Hard ? hard : normal;
 }
 
@@ -63,6 +64,7 @@ constexpr float BumpCells = 2.0f;   // the two cows touch when nearer than this 
 constexpr float LungeMargin = 0.3f; // cells it keeps inside that reach when it aims a butt
 constexpr int ButtReach = 5;        // lunge steps of one head-butt
 constexpr int QuickLookTicks = 60;  // how far a quick look for the next bale searches
+constexpr float SprintStamina = 80; // least stamina for a lunge on the way: 40 kept for a fight
 
 // Hay, a syringe or a grow pill: what the computer goes for.
 bool isItem(const WorldObject *object) {
@@ -543,12 +545,15 @@ Move bestMove(const ComputerPlayer &p, const std::vector<int> &field) {
                 if (cost < best.cost)
                     best = {Headings[k], JumpLength, cost};
             }
-            if (grid.canLeap(here, k) && sameHeading(me, Headings[k]) && me->speed >= 0.45f) {
+            if (grid.canLeap(here, k)) {
+                // taken running along its heading; else the cow sets off that way first (and
+                // leaps from here or jumps from the next cell)
+                const bool running = sameHeading(me, Headings[k]) && me->speed >= 0.45f;
                 int cost = plus(field[grid.along(here, k, LeapLength)], LeapTicks);
                 if (cost < Unreachable)
-                    cost *= 2;
-                if (cost < best.cost)
-                    best = {Headings[k], LeapLength, cost};
+                    cost = cost * 2 + (running ? 0 : 1);
+                if (cost < best.cost && (running || grid.canStep(here, k)))
+                    best = {Headings[k], running ? LeapLength : 0, cost};
             }
         }
     return best;
@@ -615,6 +620,31 @@ Keys duringJump(ComputerPlayer &p) {
     if (hold)
         keys.heading = h;
     return keys;
+}
+
+// A lunge covers a cell a tick, twice a walk (four times a wade): worth its stamina where the
+// way runs straight on along the heading the cow has for a whole lunge, and with stamina to
+// spare for a fight, away from the rival.
+bool sprintable(const ComputerPlayer &p, const Move &move) {
+    const Cow *me = p.me, *rival = me->other;
+    if (!p.traits.sprints || move.jump || !sameHeading(me, move.heading) || me->buttSteps != 0 ||
+        me->stamina < SprintStamina ||
+        (std::fabs(rival->x - me->x) < 10 && std::fabs(rival->y - me->y) < 10))
+        return false;
+    const PlanGrid &grid = p.grid();
+    int k = 0;
+    while (Headings[k].dx != move.heading.dx || Headings[k].dy != move.heading.dy)
+        k++;
+    int cell = cellOf(grid, me);
+    for (int step = 0; step <= ButtReach; step++) {
+        if (!grid.canStep(cell, k))
+            return false;
+        const int next = grid.along(cell, k);
+        if (grid.gate[next] || p.toGoal[next] >= p.toGoal[cell])
+            return false;
+        cell = next;
+    }
+    return true;
 }
 
 // Set off the wrong way for a while (a slip, or a way out when it is stuck).
@@ -747,6 +777,11 @@ Keys decide(ComputerPlayer &p) {
         p.nextReplan = p.tick + 1;
         startWandering(p, 4, false);
         keys.heading = p.wander;
+        return keys;
+    }
+    if (sprintable(p, move)) {
+        keys.heading = move.heading;
+        keys.butt = true;
         return keys;
     }
     return carryOut(p, move);
