@@ -5,6 +5,7 @@
 #include "rules/kind_rules.h"
 #include "rules/play_tick.h"
 #include "rules/trace.h"
+#include "tools/replay/sync_test.h"
 #include "world/grids.h"
 
 #include <cerrno>
@@ -25,8 +26,12 @@ int fail(const std::string &message) {
 } // namespace
 
 int main(int argc, char **argv) {
+    long long syncDepth; // --synctest N
+    std::string optionError;
+    if (!takeSyncTestOption(argc, argv, syncDepth, optionError))
+        return fail(optionError);
     if (argc != 3)
-        return fail("usage: pasturon-replay MAP_FILE INPUT_SCRIPT");
+        return fail("usage: pasturon-replay [--synctest N] MAP_FILE INPUT_SCRIPT");
     std::string mapText;
     if (!readWholeFile(argv[1], mapText))
         return fail(std::string("cannot read ") + argv[1] + ": " + std::strerror(errno));
@@ -40,14 +45,19 @@ int main(int argc, char **argv) {
 
     consoleEcho = false; // standard output holds the trace and nothing else
     startTrace(stdout);
+    SyncTest sync(syncDepth);
+    sync.start();
+    int status = 0;
     for (const ScriptStep &step : steps)
-        for (long long i = 0; i < step.frames; i++) {
+        for (long long i = 0; i < step.frames && status == 0; i++) {
             beginTraceTick();
             holdScriptKeys(step);
             stepPlayTick();
             endTraceTick();
+            if (!sync.afterTick(step))
+                status = ExitStateNotRestored;
         }
     finishTrace();
     freeWorld();
-    return 0;
+    return status;
 }
