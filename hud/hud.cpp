@@ -8,14 +8,22 @@
 #include "rules/handlers.h"
 #include "input/keys.h"
 #include "models/draw_passes.h"
+#include "hud/fonts.h"
 
+#include <FTGL/ftgl.h>
 #include <GL/gl.h>
+#include <string>
 
 int hudIntroCounter;
 
 namespace {
 
 constexpr float PanelDepth = -1.0f; // eye z of every panel item: the near plane of a half
+// The reach of the half the panels were laid out for (400 / 600 in an 800 x 600 window): a wide
+// panel keeps each group of the play panel as far from its edge of the window as a half does.
+constexpr float HalfReach = 400.0f / 600.0f;
+
+std::string controlsExtraLine; // process lifetime: set by the shell as each round starts
 
 // `text` with its baseline starting at (x, y) of the panel, `scale` font units per unit.
 void textAt(float x, float y, float scale, const char *text) {
@@ -43,18 +51,31 @@ void drawControlsScreen(const Cow *cow) {
         textAt(left, 0.6f - 0.2f * static_cast<float>(line), lineScale, ControlLabels[line]);
     textAt(left, -0.6f, lineScale, "NEW GAME: 'N'");
     textAt(left, -0.8f, lineScale, "QUIT: ESC");
+    if (!controlsExtraLine.empty())
+        textAt(0.1f, -0.8f, lineScale, controlsExtraLine.c_str());
 }
 
-// The controls screen in the lower half of the view, the farm plan in the upper half.
-void drawControlsAndMap(const Cow *cow) {
+// Where a part of the controls screen goes in the view: moved by (x, y), scaled by (sx, sy).
+struct Placement {
+    float x, y, sx, sy;
+};
+
+// The controls screen in the lower half of the view, the farm plan in the upper half; across a
+// wide view the controls at the left, their letters as large as in a half, and a taller plan at
+// the right.
+void drawControlsAndMap(const Cow *cow, const PanelLayout &layout) {
+    const Placement controls =
+        layout.wide ? Placement{-0.5f, 0, 0.5f, 0.5f} : Placement{0, -0.5f, 1, 0.5f};
+    const Placement plan =
+        layout.wide ? Placement{0.5f, 0, 0.48f, 0.64f} : Placement{0, 0.5f, 1, 0.5f};
     glPushMatrix();
-    glTranslatef(0, -0.5f, 0);
-    glScalef(1, 0.5f, 1);
+    glTranslatef(controls.x, controls.y, 0);
+    glScalef(controls.sx, controls.sy, 1);
     drawControlsScreen(cow);
     glPopMatrix();
     glPushMatrix();
-    glTranslatef(0, 0.5f, 0);
-    glScalef(1, 0.5f, 1);
+    glTranslatef(plan.x, plan.y, 0);
+    glScalef(plan.sx, plan.sy, 1);
     drawOverheadMap();
     glPopMatrix();
 }
@@ -114,11 +135,35 @@ void drawSyringeIndicator(const Cow *cow) {
     glPopMatrix();
 }
 
-void drawPlayPanel(const Cow *cow) {
+// The advance of `text` drawn at `scale`, in the units it is drawn in (0 without fonts).
+float textWidth(const char *text, float scale) {
+    return Fonts[CurrentFont] ? Fonts[CurrentFont]->Advance(text) * scale : 0;
+}
+
+// The rival's bank in the top right corner of a wide view: its name, a bale and the count.
+void drawRivalBank(const Cow *rival, float reach) {
+    constexpr float y = 0.85f, nameScale = 0.0007f, countScale = 0.001f;
+    const float countX = reach - 0.06f - textWidth("000", countScale);
+    const float nameX = countX - 0.17f - textWidth(rival->name, nameScale);
+    textAt(nameX, y, nameScale, rival->name);
+    hayIcon(countX, y, -0.07f, 0.05f, -0.05f, true, 0.06f);
+    textAt(countX, y, countScale, formatThreeDigits(rival->bankedHay));
+}
+
+// In a wide view the bank goes to the right edge, the load, the bar and the syringe to the left
+// edge, and the rival's bank shows too.
+void drawPlayPanel(const Cow *cow, const PanelLayout &layout) {
+    const float spread = layout.wide ? layout.reach - HalfReach : 0;
+    glPushMatrix();
+    glTranslatef(spread, 0, 0);
     drawBankedHay(cow);
+    glTranslatef(-2 * spread, 0, 0);
     drawCarriedHay(cow);
     drawStaminaBar(cow);
     drawSyringeIndicator(cow);
+    glPopMatrix();
+    if (layout.wide && cow->other)
+        drawRivalBank(cow->other, layout.reach);
 }
 
 } // namespace
@@ -137,13 +182,29 @@ void advanceHudIntro(const Cow *cow) {
         hudIntroCounter++;
 }
 
-void drawHud(Cow *cow) {
+void setControlsExtraLine(const char *line) {
+    controlsExtraLine = line;
+}
+
+void drawTitleLines(const char *first, const char *second, int windowWidth, int windowHeight) {
+    if (windowWidth <= 0 || windowHeight <= 0)
+        return;
+    constexpr float scale = 0.00042f, firstY = -0.83f, secondY = -0.93f;
+    glPushMatrix();
+    const float reach = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
+    glScalef(1 / reach, 1, 1); // letters as wide as they are high in any window
+    textAt(-textWidth(first, scale) / 2, firstY, scale, first);
+    textAt(-textWidth(second, scale) / 2, secondY, scale, second);
+    glPopMatrix();
+}
+
+void drawHud(Cow *cow, const PanelLayout &layout) {
     switch (panelOf(cow)) {
     case HudPanel::Introduction:
         drawIntroPanel(cow);
         break;
     case HudPanel::Controls:
-        drawControlsAndMap(cow);
+        drawControlsAndMap(cow, layout);
         break;
     case HudPanel::WinBanner:
         drawResultBanner(cow, "   WINS!");
@@ -152,7 +213,7 @@ void drawHud(Cow *cow) {
         drawResultBanner(cow, "LOSES!");
         break;
     case HudPanel::Play:
-        drawPlayPanel(cow);
+        drawPlayPanel(cow, layout);
         break;
     }
 }

@@ -12,4 +12,16 @@ void createFonts(const char *fileName);
 void drawText(const char *text);          // white extruded text at the current transform
 const char *formatThreeDigits(int value); // "000".."999" into NumberText (clamped to 0..999)
 const char *formatTwoDigits(int value);   // "00".."99" into NumberText (clamped to 0..99)
-void drawHud(Cow *cow);                   // one panel for the half of `cow`
+// How a panel is laid out: in one half of the split screen, or across one view filling the
+// window (one person playing), whose edges at the panel's depth lie at x = -reach and +reach.
+struct PanelLayout {
+    bool wide;
+    float reach;
+};
+constexpr PanelLayout HalfPanel = {false, 0};
+void drawHud(Cow *cow, const PanelLayout &layout = HalfPanel); // one panel for the view of `cow`
+// A line the controls screen adds beside "QUIT: ESC" (the view key's), empty for none.
+void setControlsExtraLine(const char *line);
+// The title screen's two lines, centred in the band under the farm plan, drawn with the
+// projection at identity over a window of that size.
+void drawTitleLines(const char *first, const char *second, int windowWidth, int windowHeight);

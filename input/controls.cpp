@@ -25,7 +25,8 @@ constexpr ReservedKey ReservedKeys[] = {
     {VK_Space, "the start key"},    {'N', "the new-game key"}, {VK_Escape, "the quit key"},
     {VK_F11, "the fullscreen key"}, {'U', "a camera key"},     {'O', "a camera key"},
     {'I', "a camera key"},          {'K', "a camera key"},     {'J', "a camera key"},
-    {'L', "a camera key"},
+    {'L', "a camera key"},          {'C', "the computer key"}, {'1', "a level key"},
+    {'2', "a level key"},           {'3', "a level key"},      {'V', "the view key"},
 };
 
 // Text from the file as a message quotes it: at most 32 characters, control bytes as '?'.
@@ -48,6 +49,7 @@ std::string slotName(Slot slot) {
 Controls inForce = defaultControls();
 int translated[KeyCodeCount];
 bool translationMade;
+int played; // 0, or the one cow both key sets drive
 
 void makeTranslation() {
     for (int code = 0; code < KeyCodeCount; code++)
@@ -59,7 +61,7 @@ void makeTranslation() {
         for (int a = 0; a < ActionCount; a++)
             for (int key : inForce.keys[p][a])
                 if (key >= 0 && key < KeyCodeCount)
-                    translated[key] = ActionCodes[p][a];
+                    translated[key] = ActionCodes[drivenPlayer(p)][a];
     translationMade = true;
 }
 
@@ -274,6 +276,19 @@ std::string writeControls(const Controls &controls) {
 void setControls(const Controls &controls) {
     inForce = controls;
     makeTranslation();
+}
+
+void setPlayedCow(int cowNumber) {
+    played = cowNumber == 1 || cowNumber == 2 ? cowNumber : 0;
+    makeTranslation();
+}
+
+int playedCow() {
+    return played;
+}
+
+int drivenPlayer(int player) {
+    return played ? played - 1 : player;
 }
 
 const Controls &currentControls() {

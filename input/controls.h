@@ -33,8 +33,8 @@ struct ControlsProblem {
 // The controls a controls file gives: lines "cowN.ACTION = KEY [KEY ...]", '#' comments and
 // blank lines; actions the file does not name keep their defaults (an extra default key yields
 // to a line that binds it elsewhere). Refused: bad lines, unknown actions or keys, the keys of
-// the whole game (Space, N, Escape, F11, the camera's U O I K J L), a key that two actions would
-// share.
+// the whole game (Space, N, Escape, F11, the camera's U O I K J L, the title screen's C 1 2 3,
+// the view key V), a key that two actions would share.
 Controls readControls(const std::string &text, std::vector<ControlsProblem> &problems);
 // The controls as a controls file that binds exactly them.
 std::string writeControls(const Controls &controls);
@@ -45,6 +45,13 @@ const Controls &currentControls();
 // The code the key table gets when the physical key `code` goes down: the action's code for a
 // bound key, 0 for an action's own code that is bound no more, else the key itself.
 int gameKeyOf(int code);
+// The cow the people at this machine drive: 0 (each key set and each pad drives its own cow),
+// or 1 or 2 (one person: both key sets and both pads drive that cow, and nothing the person
+// holds gives the other cow's codes). Rebuilds the key translation.
+void setPlayedCow(int cowNumber);
+int playedCow();
+// The player whose codes the key set or pad of `player` gives: itself, or the played cow's.
+int drivenPlayer(int player);
 // The physical keys whose press puts `code` into the key table.
 std::vector<int> physicalKeysOf(int code);
 // The key the controls screen names for `code`: the first key bound to the action of that code;

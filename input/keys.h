@@ -30,6 +30,7 @@ enum KeySource : unsigned {
     KeyboardSource = 1, // the keyboard (and the scripts of tests, demos and the replay tool)
     Pad1Source = 2,     // the gamepad of cow 1
     Pad2Source = 4,     // the gamepad of cow 2
+    ComputerSource = 8, // a computer player (bots/computer_player.h)
 };
 
 bool isKeyDown(int code);             // is the key held at this moment?

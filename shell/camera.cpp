@@ -5,7 +5,9 @@
 #include "shell/demo.h"
 #include "rules/cow.h"
 #include "rules/play_tick.h"
+#include "shell/computer_round.h"
 #include "shell/game.h"
+#include "shell/view_layout.h"
 #include "input/keys.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
@@ -56,7 +58,7 @@ void drawHalf(Cow *cow, const HalfViewport &viewport, bool ticked) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_CULL_FACE);
-    drawHud(cow);
+    drawHud(cow, {viewport.whole, static_cast<float>(viewport.aspect)});
     if (ticked)
         advanceHudIntro(cow);
     glEnable(GL_CULL_FACE);
@@ -79,15 +81,31 @@ void drawHalf(Cow *cow, const HalfViewport &viewport, bool ticked) {
     phaseDone(DrawPhase::Beacons);
 }
 
-// Both halves, right (cow 1) then left (cow 2).
+// What drawing the half of `cow` advances, for a tick that does not draw it.
+void advanceUndrawnHalf(const Cow *cow) {
+    advanceHudIntro(cow);
+    if (!isKeyDown(cow->keyControls))
+        advanceSpinAngles();
+}
+
+// Both halves, right (cow 1) then left (cow 2); or one cow's view filling the window.
 void drawHalves(bool ticked) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (Cow *shown = oneViewShown()) {
+        drawHalf(shown, wholeWindow(windowWidth, windowHeight), ticked);
+        if (ticked) // the hidden half's clocks run on as if it were drawn
+            advanceUndrawnHalf(shown->other);
+        return;
+    }
     drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
     drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
 }
 
-// The rules' tick, with what a demo takes from it or puts into it.
+// The rules' tick, with what a demo takes from it or puts into it, and the computer player's
+// keys (held before the recording reads them).
 void rulesTick() {
+    holdDemoKeys();
+    holdComputerKeys();
     beginDemoTick();
     stepPlayTick();
     endDemoTick();
@@ -154,12 +172,16 @@ void pollCameraKeys() {
 
 HalfViewport rightHalf(int width, int height) {
     const int half = width / 2;
-    return {half + HalfGap, half, static_cast<double>(half) / height};
+    return {half + HalfGap, half, static_cast<double>(half) / height, false};
 }
 
 HalfViewport leftHalf(int width, int height) {
     const int half = width / 2;
-    return {0, half - HalfGap, static_cast<double>(half) / height};
+    return {0, half - HalfGap, static_cast<double>(half) / height, false};
+}
+
+HalfViewport wholeWindow(int width, int height) {
+    return {0, width, static_cast<double>(width) / height, true};
 }
 
 void mirrorWorld() {
@@ -176,11 +198,8 @@ void playFrame() {
 
 void playTickUndrawn() {
     rulesTick();
-    for (const Cow *cow : {cow1, cow2}) { // what each half's drawing would have advanced
-        advanceHudIntro(cow);
-        if (!isKeyDown(cow->keyControls))
-            advanceSpinAngles();
-    }
+    for (const Cow *cow : {cow1, cow2}) // what each half's drawing would have advanced
+        advanceUndrawnHalf(cow);
     pollCameraKeys();
 }
 

@@ -36,10 +36,13 @@ ChaseView chaseView(const Cow *cow); // the view chaseCamera loads for `cow`
 const ChaseView &lastChaseView();    // the view chaseCamera loaded last
 
 // Where one half of the window draws: viewport x and width in pixels, and the aspect ratio
-// of its perspective (half the window's width over its height).
+// of its perspective (half the window's width over its height); `whole` for the one view that
+// fills the window (its panel spreads out).
 struct HalfViewport {
     int x, width;
     double aspect;
+    bool whole;
 };
-HalfViewport rightHalf(int windowWidth, int windowHeight); // cow 1's half
-HalfViewport leftHalf(int windowWidth, int windowHeight);  // cow 2's half
+HalfViewport rightHalf(int windowWidth, int windowHeight);   // cow 1's half
+HalfViewport leftHalf(int windowWidth, int windowHeight);    // cow 2's half
+HalfViewport wholeWindow(int windowWidth, int windowHeight); // one cow's view alone

@@ -255,7 +255,7 @@ void demoPlayEnded() {
     finishDemoFiles();
 }
 
-void beginDemoTick() {
+void holdDemoKeys() {
     if (playPath) {
         while (stepIndex < steps.size() && stepFramesUsed >= steps[stepIndex].frames) {
             stepIndex++;
@@ -266,6 +266,9 @@ void beginDemoTick() {
             stepFramesUsed++;
         }
     }
+}
+
+void beginDemoTick() {
     if (recordFile) {
         std::vector<int> keys = heldKeys();
         if (run.frames > 0 && keys != run.keys)

@@ -23,7 +23,9 @@ void startDemo();
 // Play starts (SPACE on the title screen) or ends (N): a recording and its trace begin or end.
 void demoPlayStarted();
 void demoPlayEnded();
-// Around each tick of the rules: the script's keys in, the recording and the trace out.
+// Around each tick of the rules: the script's keys in (holdDemoKeys), then the recording and the
+// trace out (a computer player holds its keys between the two, so the recording has them).
+void holdDemoKeys();
 void beginDemoTick();
 void endDemoTick();
 // --play: the most ticks to run before the next drawn frame, so that the frames a shot or the

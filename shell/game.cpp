@@ -12,6 +12,8 @@
 #include "shell/gamepads.h"
 #include "shell/key_map.h"
 #include "shell/screen_flow.h"
+#include "shell/title_menu.h"
+#include "shell/view_layout.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
 
@@ -60,6 +62,8 @@ void readInput() {
 // has only the keyboard's ESC); a demo hears when play starts or ends.
 void screenKeys() {
     const bool wasPlaying = playing;
+    if (playing)
+        pollViewKey();
     if (showSplash)
         splashKeys();
     else if (showTitle)
@@ -97,6 +101,7 @@ void displayFrame() {
     } else if (showTitle) {
         glViewport(0, 0, windowWidth, windowHeight);
         drawOverheadMap();
+        drawTitleMenu();
     } else if (ticked) {
         playFrame();
     } else if (playing) {

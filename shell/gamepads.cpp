@@ -2,6 +2,7 @@
 #include "shell/gamepads.h"
 #include "input/controls.h"
 #include "input/keys.h"
+#include "shell/title_menu.h"
 
 #include <SDL2/SDL.h>
 #include <cstdio>
@@ -61,10 +62,15 @@ void holdKeysOf(int cow) {
         button(c, SDL_CONTROLLER_BUTTON_B) || button(c, SDL_CONTROLLER_BUTTON_X),
         button(c, SDL_CONTROLLER_BUTTON_BACK),
     };
+    // the codes of the cow this pad drives now (with one person playing, that person's cow);
+    // whatever the pad held before is let go first, so a change of cow leaves nothing behind
     const KeySource source = sourceOf(cow);
+    const int player = drivenPlayer(cow);
+    releaseKeysFrom(source);
     for (int a = 0; a < ActionCount; a++)
-        setKeyFrom(source, actionCode(cow, static_cast<Action>(a)), held[a]);
+        setKeyFrom(source, actionCode(player, static_cast<Action>(a)), held[a]);
     setKeyFrom(source, VK_Space, button(c, SDL_CONTROLLER_BUTTON_START));
+    setKeyFrom(source, VK_Computer, button(c, SDL_CONTROLLER_BUTTON_Y));
 }
 
 } // namespace

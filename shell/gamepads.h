@@ -8,7 +8,8 @@
 bool openGamepads();
 // Once per frame: take pads plugged in or out (a pad that leaves releases its keys), then hold
 // each cow's keys as its pad says: D-pad or left stick the direction keys, A jump, B or X
-// head-butt, Back the controls key, Start SPACE.
+// head-butt, Back the controls key, Start SPACE, Y the title screen's computer key (C). With one
+// person playing (setPlayedCow) both pads drive that person's cow.
 void pollGamepads();
 // Which cow a connected pad drives (0 or 1), by SDL's joystick instance id; -1 for none.
 int cowOfGamepad(int instanceId);

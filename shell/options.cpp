@@ -1,6 +1,7 @@
 // options.cpp: the table of the game's options, reading them, and the help text.
 #include "shell/options.h"
 #include "input/controls.h"
+#include "shell/computer_round.h"
 #include "shell/controls_file.h"
 #include "shell/demo.h"
 
@@ -31,6 +32,8 @@ bool startFullscreen(const char *, std::string &) {
 const GameOption Options[] = {
     {"help", nullptr, "print this help and exit", showHelp},
     {"fullscreen", nullptr, "start in fullscreen (F11 toggles it)", startFullscreen},
+    {"computer", "[LEVEL]", "play alone against the computer (LEVEL: easy, normal or hard)",
+     takeComputerOption},
     {"print-controls", nullptr,
      "print the controls in force (the defaults and controls.conf) and exit", printControls},
     {"record", "FILE", "write the keys of the round into FILE, a script for --play",
@@ -95,7 +98,11 @@ int takeGameOptions(int &argc, char **argv) {
         }
         controlsAsked |= option->take == printControls;
         const char *value = nullptr;
-        if (option->value) {
+        const bool optional = option->value && option->value[0] == '[';
+        if (optional) { // "[LEVEL]": the next argument, unless it is another option or none
+            if (i + 1 < argc && argv[i + 1][0] != '-')
+                value = argv[++i];
+        } else if (option->value) {
             if (i + 1 >= argc)
                 return refuse(std::string("option '") + arg + "' needs " + option->value);
             value = argv[++i];

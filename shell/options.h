@@ -4,8 +4,9 @@
 
 #include <string>
 
-// One option: its name without the dashes, the name of its value (null for a flag), one line
-// of help, and what taking it does (false with `error` set when the value is refused).
+// One option: its name without the dashes, the name of its value (null for a flag; in brackets
+// when it may be left out), one line of help, and what taking it does (false with `error` set
+// when the value is refused; a value left out is null).
 struct GameOption {
     const char *name;
     const char *value;

@@ -4,6 +4,8 @@
 #include "audio/sound.h"
 #include "hud/hud.h"
 #include "input/keys.h"
+#include "shell/computer_round.h"
+#include "shell/title_menu.h"
 #include "world/grids.h"
 
 #include <cstdio>
@@ -26,6 +28,7 @@ void splashKeys() {
 }
 
 void startPlay() {
+    beginRound();
     showTitle = false;
     playing = true;
     screenChanged = true;
@@ -35,10 +38,11 @@ void startPlay() {
 }
 
 void titleKeys() {
-    if (!isKeyDown(VK_Space))
-        spaceReleased = true;
-    if (isKeyDown(VK_Space) && spaceReleased)
+    bool againstIt = false;
+    if (titleStartKeys(&againstIt)) {
+        chooseRoundKind(againstIt);
         startPlay();
+    }
 }
 
 namespace {
@@ -58,6 +62,7 @@ void pollNewGameKey() {
         newGameRefused = true;
         return;
     }
+    endComputerRound();
     hudIntroCounter = 0;
     playing = false;
     showTitle = true;

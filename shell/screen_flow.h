@@ -11,8 +11,12 @@ extern bool screenChanged; // the screen to show changed since it was last drawn
 constexpr int VK_N = 'N'; // the new-game key
 
 void splashKeys(); // on the splash screen: SPACE shows the title
-void titleKeys();  // on the title screen: SPACE (after a release) starts play
-void startPlay();  // the title gives way to play: the intro music stops, the round's sounds start
+// On the title screen: SPACE (after a release) starts play, C a round against the computer,
+// 1 2 3 choose its level (shell/title_menu.h).
+void titleKeys();
+// The title gives way to play: the round chosen begins (computer_round.h), the intro music stops,
+// the round's sounds start.
+void startPlay();
 // N: rebuild the world from the map and show the title (again on every frame it is held);
 // a refused map is tried once per press.
 void pollNewGameKey();

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """layers.py: the subsystems stay layers.
 
-- The folders' includes form no cycle, and the headless layers reach no higher: rules/ and
-  world/ include nothing of shell/, models/ or hud/; models/ and hud/ nothing of shell/.
+- The folders' includes form no cycle, and the headless layers reach no higher: rules/, bots/
+  and world/ include nothing of shell/, models/ or hud/ (rules/ nothing of bots/ either); models/ and hud/ nothing of shell/.
 - The headless code includes no graphics, windowing, font or sound-device header.
 - The headless programs given on the command line (the replay tool, the rules and world tests)
   link none of the graphics, windowing, font or sound libraries (read with ldd).
@@ -14,16 +14,17 @@ import re
 import subprocess
 import sys
 
-FOLDERS = ["input", "images", "audio", "world", "rules", "net", "online", "models", "hud", "shell"]
+FOLDERS = ["input", "images", "audio", "world", "rules", "net", "online", "bots", "models", "hud", "shell"]
 FORBIDDEN = {  # folder: folders it must never include
     "world": {"shell", "models", "hud", "net", "online"},
-    "rules": {"shell", "models", "hud", "net", "online"},
+    "rules": {"shell", "models", "hud", "net", "online", "bots"},
     "net": {"shell", "models", "hud", "online"},
     "online": {"shell", "models", "hud"},
+    "bots": {"shell", "models", "hud"},
     "models": {"shell"},
     "hud": {"shell"},
 }
-HEADLESS = ["input/", "world/", "rules/", "net/", "online/", "audio/sound", "images/bmp", "images/texture_"]
+HEADLESS = ["input/", "world/", "rules/", "net/", "online/", "bots/", "audio/sound", "images/bmp", "images/texture_"]
 PLATFORM_HEADER = re.compile(r'#include\s*[<"](GL/|AL/|FTGL/|X11/|SDL|ft2build)')
 PROJECT_HEADER = re.compile(r'#include\s*"([a-z_]+)/')
 PLATFORM_LIBRARIES = ["libGL.", "libGLU.", "libglut.", "libopenal.", "libalut.", "libftgl.",

@@ -36,6 +36,7 @@ TEST(DemoPlay, EachTickTakesTheNextFrameAndCatchingUpStopsAtFramesToDraw) {
     for (int frame = 0; frame < 10; frame++) {
         EXPECT_EQ(demoTicksBeforeDrawing(), expectedLimit[frame]) << "after frame " << frame;
         setKeyDown(VK_Down, true); // the keyboard's keys do not survive into a played tick
+        holdDemoKeys();
         beginDemoTick();
         EXPECT_EQ(isKeyDown(VK_Up), expectedUp[frame]) << frame + 1;
         EXPECT_EQ(isKeyDown('T'), frame >= 5) << frame + 1;
