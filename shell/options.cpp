@@ -4,6 +4,7 @@
 #include "shell/computer_round.h"
 #include "shell/controls_file.h"
 #include "shell/demo.h"
+#include "shell/net_round.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,6 +35,14 @@ const GameOption Options[] = {
     {"fullscreen", nullptr, "start in fullscreen (F11 toggles it)", startFullscreen},
     {"computer", "[LEVEL]", "play alone against the computer (LEVEL: easy, normal or hard)",
      takeComputerOption},
+    {"host", "[PORT]", "play over the network: wait for the other player on UDP PORT (7666)",
+     takeHostOption},
+    {"join", "ADDRESS[:PORT]", "play over the network with the machine that hosts at ADDRESS",
+     takeJoinOption},
+    {"watch", "ADDRESS[:PORT]", "watch the network game hosted at ADDRESS (split screen)",
+     takeWatchOption},
+    {"input-delay", "N", "with --host or --join: hold your keys back N ticks (0 to 32; 0)",
+     takeInputDelayOption},
     {"print-controls", nullptr,
      "print the controls in force (the defaults and controls.conf) and exit", printControls},
     {"record", "FILE", "write the keys of the round into FILE, a script for --play",
