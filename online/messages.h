@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-constexpr uint16_t NetProtocolVersion = 1; // raised whenever a message changes
-constexpr size_t MaxVersionLength = 32;   // bytes of the game's version string in a handshake
-constexpr size_t MaxKeysPerMessage = 64;  // ticks of keys one keys message carries at most
+constexpr uint16_t NetProtocolVersion = 1;   // raised whenever a message changes
+constexpr size_t MaxVersionLength = 32;      // bytes of the game's version string in a handshake
+constexpr size_t MaxKeysPerMessage = 64;     // ticks of keys one keys message carries at most
 constexpr size_t MaxWatchedPerMessage = 256; // ticks of both cows' keys one message to a watcher
 constexpr size_t MaxMessageBytes = 1024;     // no message is longer; longer ones are dropped
 constexpr uint8_t ActionBitsMask = 0x7f;     // the seven actions of a cow, one bit each
@@ -47,17 +47,17 @@ enum class GoodbyeReason : uint8_t {
 // One message, decoded: the members its type uses are set, the others keep their defaults.
 struct Message {
     MessageType type = MessageType::Goodbye;
-    uint16_t protocol = 0;      // Hello, Welcome, Refuse: the sender's protocol version
-    Role role = Role::Player;   // Hello
-    uint64_t mapChecksum = 0;   // Hello, Welcome, Refuse
-    std::string version;        // Hello, Welcome, Refuse: the sender's game version
-    uint32_t sessionTicks = 0;  // Welcome: the ticks the round lasts, 0 when it has no end
-    uint8_t reason = 0;         // Refuse, Goodbye
-    uint32_t ack = 0;           // Keys: how many of the receiver's ticks the sender holds
-    int8_t ahead = 0;           // Keys: ticks the sender runs ahead of the keys it has from us
-    uint32_t first = 0;         // Keys, Watched: the tick of the first keys; Checksum, Goodbye: the tick
-    uint64_t checksum = 0;      // Checksum
-    std::vector<uint8_t> keys;  // Keys: one byte per tick; Watched: two per tick, cow 1 first
+    uint16_t protocol = 0;     // Hello, Welcome, Refuse: the sender's protocol version
+    Role role = Role::Player;  // Hello
+    uint64_t mapChecksum = 0;  // Hello, Welcome, Refuse
+    std::string version;       // Hello, Welcome, Refuse: the sender's game version
+    uint32_t sessionTicks = 0; // Welcome: the ticks the round lasts, 0 when it has no end
+    uint8_t reason = 0;        // Refuse, Goodbye
+    uint32_t ack = 0;          // Keys: how many of the receiver's ticks the sender holds
+    int8_t ahead = 0;          // Keys: ticks the sender runs ahead of the keys it has from us
+    uint32_t first = 0;    // Keys, Watched: the tick of the first keys; Checksum, Goodbye: the tick
+    uint64_t checksum = 0; // Checksum
+    std::vector<uint8_t> keys; // Keys: one byte per tick; Watched: two per tick, cow 1 first
 };
 
 // Read one message. False when it is not one: an unknown type, a wrong length, a value out of
@@ -71,8 +71,8 @@ std::vector<uint8_t> encodeWelcome(uint64_t mapChecksum, const std::string &vers
                                    uint32_t sessionTicks);
 std::vector<uint8_t> encodeRefuse(RefuseReason reason, uint64_t mapChecksum,
                                   const std::string &version);
-std::vector<uint8_t> encodeKeys(uint32_t ack, int8_t ahead, uint32_t first,
-                                const uint8_t *keys, size_t count);
+std::vector<uint8_t> encodeKeys(uint32_t ack, int8_t ahead, uint32_t first, const uint8_t *keys,
+                                size_t count);
 std::vector<uint8_t> encodeChecksum(uint32_t tick, uint64_t checksum);
 std::vector<uint8_t> encodeWatched(uint32_t first, const uint8_t *keyPairs, size_t ticks);
 std::vector<uint8_t> encodeNewGame();

@@ -12,8 +12,7 @@ constexpr int YieldEveryTicks = 4; // time synchronisation skips at most one tic
 
 } // namespace
 
-NetPlay::NetPlay(const NetConfig &config, int inputDelay, RunTick runTick,
-                 TickConfirmed confirmed)
+NetPlay::NetPlay(const NetConfig &config, int inputDelay, RunTick runTick, TickConfirmed confirmed)
     : config(config), inputDelay(std::clamp(inputDelay, 0, RollbackSession::MaxInputDelay)),
       run(std::move(runTick)), confirmed(std::move(confirmed)) {}
 
@@ -96,8 +95,8 @@ void NetPlay::finishRound() {
     if (last == 0 || engine->confirmedTick() < last)
         return;
     // the checksums of the last checked tick compared on this side
-    const long long lastChecked = last / RollbackSession::ChecksumInterval *
-                                  RollbackSession::ChecksumInterval;
+    const long long lastChecked =
+        last / RollbackSession::ChecksumInterval * RollbackSession::ChecksumInterval;
     if (ownSumTick >= lastChecked && remoteSumTick >= lastChecked)
         session.roundConfirmed();
 }

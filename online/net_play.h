@@ -30,7 +30,7 @@
 #include <string>
 
 // --- Watchers ---
-constexpr long long WatchLagTicks = 3;     // a watcher shows the round this far behind
+constexpr long long WatchLagTicks = 3;      // a watcher shows the round this far behind
 constexpr long long WatchCatchUpTicks = 10; // further behind, it runs the ticks undrawn
 
 class NetPlay {
@@ -65,7 +65,7 @@ class NetPlay {
 
   private:
     void startEngine();
-    void exchange();   // keys and checksums between the session and the engine
+    void exchange();    // keys and checksums between the session and the engine
     void finishRound(); // the end of a round of known length, once all is confirmed and checked
     int watchTick();
 
@@ -76,11 +76,11 @@ class NetPlay {
     NetSession session;
     std::unique_ptr<RollbackSession> engine; // from the welcome on (players)
     bool soundInStep = false;
-    uint32_t forwarded = 0;       // remote keys handed to the engine
-    long long ownSumTick = 0;     // the last checksum of ours sent
-    long long remoteSumTick = 0;  // the last checksum of the other's compared
-    long long watched = 0;        // a watcher: ticks run
-    int yieldCountdown = 0;       // ticks until the next one time synchronisation may skip
+    uint32_t forwarded = 0;      // remote keys handed to the engine
+    long long ownSumTick = 0;    // the last checksum of ours sent
+    long long remoteSumTick = 0; // the last checksum of the other's compared
+    long long watched = 0;       // a watcher: ticks run
+    int yieldCountdown = 0;      // ticks until the next one time synchronisation may skip
 };
 
 // Write both cows' confirmed keys of ticks 1..confirmedTick() as a demo (the script format of

@@ -14,10 +14,10 @@ namespace {
 constexpr enet_uint8 ReliableChannel = 0;
 constexpr enet_uint8 KeysChannel = 1;
 constexpr size_t ChannelCount = 2;
-constexpr size_t SpareSlots = 2;           // connections a full host can still answer, refusing
-constexpr int MaxEventsPerService = 256;   // ENet events one service() handles at most
-constexpr uint32_t ClosingLimitMs = 2000;  // a goodbye that is not answered: close anyway
-constexpr size_t MaxPendingSums = 1024;    // checksums of the other not yet compared
+constexpr size_t SpareSlots = 2;          // connections a full host can still answer, refusing
+constexpr int MaxEventsPerService = 256;  // ENet events one service() handles at most
+constexpr uint32_t ClosingLimitMs = 2000; // a goodbye that is not answered: close anyway
+constexpr size_t MaxPendingSums = 1024;   // checksums of the other not yet compared
 constexpr size_t MaxDatagramBytes = ENET_HOST_DEFAULT_MTU; // ENet never sends longer
 constexpr size_t WaitingDataBytes = 64 * 1024; // what a peer may hold waiting for reassembly
 
@@ -140,9 +140,8 @@ int NetSession::inspectDatagram() {
         stats_.dropped++;
         return 1;
     }
-    const unsigned peerID =
-        header & ~static_cast<unsigned>(ENET_PROTOCOL_HEADER_FLAG_MASK |
-                                        ENET_PROTOCOL_HEADER_SESSION_MASK);
+    const unsigned peerID = header & ~static_cast<unsigned>(ENET_PROTOCOL_HEADER_FLAG_MASK |
+                                                            ENET_PROTOCOL_HEADER_SESSION_MASK);
     if (peerID == ENET_PROTOCOL_MAXIMUM_PEER_ID)
         return 0; // a connection request: ENet reads it
     const ENetAddress &from = host_->receivedAddress;
@@ -162,8 +161,8 @@ std::string NetSession::peerName(_ENetPeer *peer) const {
 }
 
 void NetSession::sendTo(_ENetPeer *peer, const std::vector<uint8_t> &bytes, bool reliable) {
-    ENetPacket *packet = enet_packet_create(bytes.data(), bytes.size(),
-                                            reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
+    ENetPacket *packet =
+        enet_packet_create(bytes.data(), bytes.size(), reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
     if (packet && enet_peer_send(peer, reliable ? ReliableChannel : KeysChannel, packet) != 0)
         enet_packet_destroy(packet);
 }
@@ -223,6 +222,8 @@ void NetSession::service() {
             phase_ = NetPhase::Finished;
         return;
     }
+    if (other_)
+        stats_.roundTripMs = other_->roundTripTime; // kept when the other has gone
     if (phase_ == NetPhase::Playing && config_.role != NetRole::Watch && other_ &&
         now - lastKeysSentMs_ >= config_.tickMs)
         sendKeys(); // a machine that waits still resends and acknowledges
@@ -237,8 +238,9 @@ void NetSession::handleConnect(_ENetPeer *peer) {
     enet_peer_throttle_configure(peer, ENET_PEER_PACKET_THROTTLE_INTERVAL,
                                  ENET_PEER_PACKET_THROTTLE_SCALE, 0);
     if (config_.role != NetRole::Host) {
-        sendTo(peer, encodeHello(config_.role == NetRole::Watch ? Role::Watcher : Role::Player,
-                                 config_.mapChecksum, config_.version, config_.protocol),
+        sendTo(peer,
+               encodeHello(config_.role == NetRole::Watch ? Role::Watcher : Role::Player,
+                           config_.mapChecksum, config_.version, config_.protocol),
                true);
         return;
     }
@@ -261,8 +263,8 @@ void NetSession::handleDisconnect(_ENetPeer *peer) {
     if (phase_ == NetPhase::Closing)
         return;
     if (phase_ == NetPhase::Connecting)
-        return fail(NetFailure::Left, "no host answered at " + config_.address + ":" +
-                                          std::to_string(config_.port));
+        return fail(NetFailure::Left,
+                    "no host answered at " + config_.address + ":" + std::to_string(config_.port));
     if (otherFinished_)
         return checkFinished(); // it had all it needed; so may we
     fail(NetFailure::Left,
@@ -280,7 +282,7 @@ void NetSession::handleReceive(_ENetPeer *peer, const uint8_t *data, size_t size
         if (info && info->kind == PeerInfo::Pending && message.type == MessageType::Hello)
             return handleHello(peer, message);
         if (info && info->kind == PeerInfo::Watcher && message.type == MessageType::Goodbye)
-            return; // it leaves; its disconnection follows
+            return;           // it leaves; its disconnection follows
         if (peer != other_) { // a watcher's keys, a refused machine's anything
             stats_.dropped++;
             return;
@@ -339,12 +341,12 @@ void NetSession::handleHello(_ENetPeer *peer, const Message &message) {
     std::string why;
     if (message.protocol != NetProtocolVersion) {
         reason = RefuseReason::Protocol;
-        why = "it speaks network protocol " + std::to_string(message.protocol) +
-              ", this machine " + std::to_string(NetProtocolVersion);
+        why = "it speaks network protocol " + std::to_string(message.protocol) + ", this machine " +
+              std::to_string(NetProtocolVersion);
     } else if (message.version != config_.version) {
         reason = RefuseReason::Version;
-        why = "it runs version " + message.version + " of the game, this machine " +
-              config_.version;
+        why =
+            "it runs version " + message.version + " of the game, this machine " + config_.version;
     } else if (message.mapChecksum != config_.mapChecksum) {
         reason = RefuseReason::Map;
         why = "its map file differs from this machine's";
@@ -359,11 +361,11 @@ void NetSession::handleHello(_ENetPeer *peer, const Message &message) {
         info->kind = PeerInfo::Refused;
         sendTo(peer, encodeRefuse(reason, config_.mapChecksum, config_.version), true);
         enet_peer_disconnect_later(peer, 0);
-        std::string line = "refused " + std::string(player ? "a player" : "a watcher") +
-                           " from " + peerName(peer) + ": " + why;
+        std::string line = "refused " + std::string(player ? "a player" : "a watcher") + " from " +
+                           peerName(peer) + ": " + why;
         // a player who cannot play this game ends the wait; the others are only told
-        const bool mismatch = reason == RefuseReason::Protocol ||
-                              reason == RefuseReason::Version || reason == RefuseReason::Map;
+        const bool mismatch = reason == RefuseReason::Protocol || reason == RefuseReason::Version ||
+                              reason == RefuseReason::Map;
         if (player && mismatch && phase_ == NetPhase::Waiting)
             return fail(NetFailure::Refused, line);
         notices_.push_back(line);
@@ -473,7 +475,8 @@ void NetSession::handleGoodbye(const Message &message) {
     case GoodbyeReason::Quit:
         break;
     }
-    fail(NetFailure::Left, config_.role == NetRole::Watch ? "the host left" : "the other player left");
+    fail(NetFailure::Left,
+         config_.role == NetRole::Watch ? "the host left" : "the other player left");
 }
 
 void NetSession::addLocalKeys(uint8_t keys) {
@@ -603,7 +606,5 @@ NetStats NetSession::stats() const {
         stats.bytesSent = host_->totalSentData;
         stats.bytesReceived = host_->totalReceivedData;
     }
-    if (other_)
-        stats.roundTripMs = other_->roundTripTime;
     return stats;
 }

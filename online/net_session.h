@@ -18,12 +18,12 @@
 struct _ENetHost;
 struct _ENetPeer;
 
-constexpr uint16_t DefaultNetPort = 7666;       // the UDP port a host opens unless told
-constexpr int MaxWatchers = 8;                   // watchers a host takes at once
-constexpr uint32_t ConnectTimeoutMs = 10000;     // a host that does not answer: give up
-constexpr uint32_t SilenceTimeoutMs = 5000;      // a machine silent this long has left
-constexpr uint32_t ChecksumInterval = 10;        // confirmed ticks between two checksums
-constexpr uint32_t MaxSessionTicks = 1u << 24;   // about 9.5 days of ticks: keys kept in memory
+constexpr uint16_t DefaultNetPort = 7666;      // the UDP port a host opens unless told
+constexpr int MaxWatchers = 8;                 // watchers a host takes at once
+constexpr uint32_t ConnectTimeoutMs = 10000;   // a host that does not answer: give up
+constexpr uint32_t SilenceTimeoutMs = 5000;    // a machine silent this long has left
+constexpr uint32_t ChecksumInterval = 10;      // confirmed ticks between two checksums
+constexpr uint32_t MaxSessionTicks = 1u << 24; // about 9.5 days of ticks: keys kept in memory
 
 enum class NetRole { Host, Join, Watch };
 
@@ -40,10 +40,10 @@ enum class NetPhase {
 // How a session failed; the values are pasturon-peer's exit statuses.
 enum class NetFailure {
     None = 0,
-    Desync = 3,   // the machines' confirmed states differed
-    Left = 4,     // the other side left, went silent or could not be reached
-    Refused = 5,  // refused at the handshake (either side)
-    Socket = 2,   // the port could not be opened or the address read
+    Desync = 3,  // the machines' confirmed states differed
+    Left = 4,    // the other side left, went silent or could not be reached
+    Refused = 5, // refused at the handshake (either side)
+    Socket = 2,  // the port could not be opened or the address read
 };
 
 // Counts for --stats and the benchmarks.
@@ -52,19 +52,19 @@ struct NetStats {
     uint64_t datagramsReceived = 0; // ENet datagrams taken in, all peers
     uint64_t bytesSent = 0;         // UDP payload bytes
     uint64_t bytesReceived = 0;
-    uint64_t dropped = 0;           // datagrams and messages dropped: not ours, too long, wrong
-    uint32_t roundTripMs = 0;       // ENet's smoothed round trip to the other player (or host)
+    uint64_t dropped = 0;     // datagrams and messages dropped: not ours, too long, wrong
+    uint32_t roundTripMs = 0; // ENet's smoothed round trip to the other player (or host)
 };
 
 struct NetConfig {
     NetRole role = NetRole::Host;
     std::string address = "127.0.0.1"; // Join, Watch: the host's address
     uint16_t port = DefaultNetPort;
-    uint64_t mapChecksum = 0;          // mapFileChecksum of the map file
-    std::string version;               // the game's version (PASTURON_VERSION_STRING)
+    uint64_t mapChecksum = 0;               // mapFileChecksum of the map file
+    std::string version;                    // the game's version (PASTURON_VERSION_STRING)
     uint16_t protocol = NetProtocolVersion; // the protocol a joiner says it speaks (tests)
-    uint32_t sessionTicks = 0;         // Host: the ticks the round lasts, 0 for no end
-    uint32_t tickMs = 51;              // the length of a tick, to pace resends and time sync
+    uint32_t sessionTicks = 0;              // Host: the ticks the round lasts, 0 for no end
+    uint32_t tickMs = 51;                   // the length of a tick, to pace resends and time sync
 };
 
 class NetSession {
@@ -155,7 +155,7 @@ class NetSession {
     std::string failureText_;
     std::vector<std::string> notices_;
     uint32_t sessionTicks_ = 0;
-    uint32_t startMs_ = 0;       // when start() ran (enet_time_get)
+    uint32_t startMs_ = 0; // when start() ran (enet_time_get)
     uint32_t lastKeysSentMs_ = 0;
     uint32_t closingSinceMs_ = 0;
     std::vector<uint8_t> local_;   // this machine's cow, tick 1 first

@@ -25,9 +25,9 @@
 
 namespace {
 
-constexpr int ExitRefusedMap = 1; // the loader refused the map
-constexpr int ExitBadInput = 2;   // wrong arguments, unreadable file, bad script line
-constexpr int DefaultTickMs = 51; // the game's tick
+constexpr int ExitRefusedMap = 1;  // the loader refused the map
+constexpr int ExitBadInput = 2;    // wrong arguments, unreadable file, bad script line
+constexpr int DefaultTickMs = 51;  // the game's tick
 constexpr int MaxCatchUpTicks = 5; // a late loop runs no more ticks than this at once
 
 const char *const Usage =
@@ -41,7 +41,8 @@ int fail(const std::string &message, int status = ExitBadInput) {
 
 // A decimal number in [low, high], or -1.
 long number(const std::string &text, long low, long high) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return -1;
     long value = std::stol(text);
     return value >= low && value <= high ? value : -1;
@@ -107,7 +108,8 @@ std::string readOptions(int argc, char **argv, Options &options) {
         else if ((arg == "--trace" || arg == "--record") && hasValue)
             (arg == "--trace" ? options.trace : options.record) = argv[++i];
         else if (arg == "--input-delay" && hasValue) {
-            options.inputDelay = static_cast<int>(number(argv[++i], 0, RollbackSession::MaxInputDelay));
+            options.inputDelay =
+                static_cast<int>(number(argv[++i], 0, RollbackSession::MaxInputDelay));
             if (options.inputDelay < 0)
                 error = "bad input delay \"" + std::string(argv[i]) + "\" (0 to " +
                         std::to_string(RollbackSession::MaxInputDelay) + ")";
@@ -198,7 +200,8 @@ int main(int argc, char **argv) {
     NetPlay play(options.net, options.inputDelay, runTick, confirmed);
     if (!play.start())
         return fail(play.failureText(), static_cast<int>(play.failure()));
-    const std::vector<ActionBits> keys = player ? ownKeys(steps, play.localCow()) : std::vector<ActionBits>();
+    const std::vector<ActionBits> keys =
+        player ? ownKeys(steps, play.localCow()) : std::vector<ActionBits>();
 
     using Clock = std::chrono::steady_clock;
     const Clock::duration tickLength = std::chrono::milliseconds(options.tickMs);
@@ -238,7 +241,8 @@ int main(int argc, char **argv) {
         }
         fail(line);
     }
-    if (options.record && !writeConfirmedDemo(options.record, play, std::string("pasturon-peer on ") + mapPath)) {
+    if (options.record &&
+        !writeConfirmedDemo(options.record, play, std::string("pasturon-peer on ") + mapPath)) {
         fail(std::string("cannot write ") + options.record + ": " + std::strerror(errno));
         status = status ? status : ExitBadInput;
     }
