@@ -4,8 +4,6 @@
 #include "rules/handlers.h"
 #include "world/grids.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr float NoTop = -1e9f;
@@ -15,135 +13,146 @@ constexpr float WalkClearance = 0.3f;
 // cell ahead after a standing start: the base follows the arc a tick late, so the arc counts
 // twice (0.416 + 0.845 at the third tick of the jump), the step clearance once.
 constexpr float JumpClearance = 0.3f + 1.2f;
+constexpr int Ring = 256; // distance buckets: more than any one move costs
 
 bool isRivalGateFor(const WorldObject *object, const Cow *mover) {
-    if (object->touchHandler == touchGateOfCow1)
-        return mover != cow1 && !cow1->gateBroken;
-    if (object->touchHandler == touchGateOfCow2)
-        return mover != cow2 && !cow2->gateBroken;
-    return false;
+    return (object->touchHandler == touchGateOfCow1 && mover != cow1) ||
+           (object->touchHandler == touchGateOfCow2 && mover != cow2);
+}
+
+// Can a cow on (column, row) walk one cell along Headings[k]? Diagonals need both side cells
+// open (the probe may cross either) and never enter a gate.
+bool stepOpen(const PlanGrid &grid, int column, int row, int k) {
+    const Heading h = Headings[k];
+    const int c = column + h.dx, r = row + h.dy;
+    if (!grid.inside(c, r))
+        return false;
+    const int from = grid.index(column, row), to = grid.index(c, r);
+    if (grid.stops(from, to))
+        return false;
+    if (h.dx == 0 || h.dy == 0)
+        return true;
+    const int side1 = grid.index(c, row), side2 = grid.index(column, r);
+    return !grid.gate[to] && !grid.gate[side1] && !grid.gate[side2] && !grid.stops(from, side1) &&
+           !grid.stops(from, side2);
+}
+
+// Can a cow on (column, row), pressed against the cell ahead along Headings[k] (straight only),
+// jump over it and land JumpLength cells on?
+bool jumpOpen(const PlanGrid &grid, int column, int row, int k) {
+    const Heading h = Headings[k];
+    const int c = column + JumpLength * h.dx, r = row + JumpLength * h.dy;
+    if (!grid.inside(c, r))
+        return false;
+    const int from = grid.index(column, row);
+    const int over = grid.index(column + h.dx, row + h.dy), land = grid.index(c, r);
+    return !grid.gate[over] && grid.stops(from, over) &&
+           grid.top[over] <= grid.stand[from] + JumpClearance && !grid.gate[land] &&
+           !grid.stops(from, land);
 }
 
 } // namespace
 
-bool PlanGrid::walkable(int from, int to) const {
-    return gate[to] || top[to] <= stand[from] + WalkClearance;
+bool PlanGrid::stops(int from, int to) const {
+    return !gate[to] && top[to] > stand[from] + WalkClearance;
 }
 
-bool PlanGrid::canStep(int column, int row, Heading h) const {
-    int c = column + h.dx, r = row + h.dy;
-    if (!inside(c, r))
-        return false;
-    int from = index(column, row);
-    if (!walkable(from, index(c, r)))
-        return false;
-    if (h.dx != 0 && h.dy != 0) // no cutting corners: the probe may cross either side cell
-        return !gate[index(column + h.dx, row)] && !gate[index(column, row + h.dy)] &&
-               walkable(from, index(column + h.dx, row)) &&
-               walkable(from, index(column, row + h.dy));
-    return true;
-}
-
-bool PlanGrid::canJump(int column, int row, Heading h) const {
-    int c = column + JumpLength * h.dx, r = row + JumpLength * h.dy;
-    if ((h.dx != 0 && h.dy != 0) || !inside(c, r))
-        return false;
-    int from = index(column, row);
-    int over = index(column + h.dx, row + h.dy);
-    int land = index(c, r);
-    return !gate[over] && top[over] > stand[from] + WalkClearance &&
-           top[over] <= stand[from] + JumpClearance && !gate[land] &&
-           top[land] <= stand[from] + WalkClearance;
-}
-
-int PlanGrid::stepTicks(int to) const {
-    return (water[to] ? WaterTicks : WalkTicks) + (gate[to] ? gateTicks : 0) + extra[to];
-}
-
-void buildPlanGrid(PlanGrid &grid, const Cow *mover) {
+void buildPlanGrid(PlanGrid &grid, const Cow *mover, bool rivalGatesOpen,
+                   const std::vector<int> &noise) {
     grid.columns = mapColumns;
     grid.rows = mapRows;
     const size_t cells = static_cast<size_t>(mapColumns) * mapRows;
     grid.stand.assign(cells, 0);
     grid.top.assign(cells, NoTop);
-    grid.water.assign(cells, 0);
     grid.gate.assign(cells, 0);
-    grid.extra.assign(cells, 0);
+    grid.cost.assign(cells, WalkTicks);
+    grid.steps.assign(cells, 0);
+    grid.jumps.assign(cells, 0);
+    grid.stepsIn.assign(cells, 0);
+    grid.jumpsIn.assign(cells, 0);
     for (int row = 0; row < mapRows; row++)
         for (int column = 0; column < mapColumns; column++) {
             const int i = grid.index(column, row);
             const Tile *tile = tileAt(column, row);
             if (!tile) { // the loader never leaves a hole; plan one as a wall all the same
-                grid.top[i] = 1e9f;
+                grid.top[i] = -NoTop;
                 continue;
             }
             grid.stand[i] = tile->standHeight;
-            grid.water[i] = tile->enterHandler == enterWater;
+            if (tile->enterHandler == enterWater)
+                grid.cost[i] = WaterTicks;
+            if (i < static_cast<int>(noise.size()))
+                grid.cost[i] += noise[i];
             const WorldObject *object = objectAt(column, row);
             if (!object)
                 continue;
-            if (isRivalGateFor(object, mover))
+            if (isRivalGateFor(object, mover)) {
+                if (rivalGatesOpen)
+                    continue;
                 grid.gate[i] = 1;
-            else if (object->touchHandler == blockCow)
+                grid.cost[i] += GateTicks;
+            } else if (object->touchHandler == blockCow) {
                 grid.top[i] = object->z + object->height;
+            }
+        }
+    for (int row = 0; row < mapRows; row++)
+        for (int column = 0; column < mapColumns; column++) {
+            const int i = grid.index(column, row);
+            for (int k = 0; k < 8; k++)
+                if (stepOpen(grid, column, row, k)) {
+                    grid.steps[i] |= static_cast<uint8_t>(1 << k);
+                    grid.stepsIn[grid.along(i, k)] |= static_cast<uint8_t>(1 << k);
+                }
+            for (int k = 0; k < 4; k++)
+                if (jumpOpen(grid, column, row, k)) {
+                    grid.jumps[i] |= static_cast<uint8_t>(1 << k);
+                    grid.jumpsIn[grid.along(i, k, JumpLength)] |= static_cast<uint8_t>(1 << k);
+                }
         }
 }
 
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
-                   std::vector<int> &distance) {
-    // Dial's buckets: every edge costs fewer ticks than the ring holds.
-    constexpr int Ring = 256;
-    std::vector<int> buckets[Ring];
+                   std::vector<int> &distance, FieldWork &work) {
+    work.buckets.resize(Ring);
     const size_t cells = static_cast<size_t>(grid.columns) * grid.rows;
     distance.assign(cells, Unreachable);
     size_t queued = 0;
-    for (int s : sources)
-        if (s >= 0 && static_cast<size_t>(s) < cells && distance[s] != 0) {
-            distance[s] = 0;
-            buckets[0].push_back(s);
-            queued++;
-        }
     auto relax = [&](int cell, int value) {
         if (value < distance[cell]) {
             distance[cell] = value;
-            buckets[value % Ring].push_back(cell);
+            work.buckets[value % Ring].push_back(cell);
             queued++;
         }
     };
+    for (int s : sources)
+        if (s >= 0 && static_cast<size_t>(s) < cells)
+            relax(s, 0);
+    // Dial's buckets: every move costs fewer ticks than the ring holds
     for (int d = 0; queued > 0; d++) {
-        std::vector<int> &bucket = buckets[d % Ring];
-        for (size_t k = 0; k < bucket.size(); k++) {
-            const int u = bucket[k];
+        std::vector<int> &bucket = work.buckets[d % Ring];
+        for (size_t n = 0; n < bucket.size(); n++) {
+            const int u = bucket[n];
             queued--;
             if (distance[u] != d)
                 continue;
-            const int uc = u % grid.columns, ur = u / grid.columns;
-            for (const Heading &h : Headings) {
-                if (forward) { // u -> v
-                    if (!grid.canStep(uc, ur, h))
-                        continue;
-                    const int v = grid.index(uc + h.dx, ur + h.dy);
-                    relax(v, d + grid.stepTicks(v));
-                } else { // v -> u
-                    const int vc = uc - h.dx, vr = ur - h.dy;
-                    if (!grid.inside(vc, vr) || !grid.canStep(vc, vr, h))
-                        continue;
-                    relax(grid.index(vc, vr), d + grid.stepTicks(u));
-                }
-            }
-            if (!jumps)
-                continue;
-            for (int k4 = 0; k4 < 4; k4++) {
-                const Heading &h = Headings[k4];
-                if (forward) {
-                    if (grid.canJump(uc, ur, h))
-                        relax(grid.index(uc + JumpLength * h.dx, ur + JumpLength * h.dy),
-                              d + JumpTicks + grid.extra[u]);
-                } else {
-                    const int vc = uc - JumpLength * h.dx, vr = ur - JumpLength * h.dy;
-                    if (grid.inside(vc, vr) && grid.canJump(vc, vr, h))
-                        relax(grid.index(vc, vr), d + JumpTicks + grid.extra[u]);
-                }
+            if (forward) { // u -> v
+                for (unsigned m = grid.steps[u], k = 0; m; m >>= 1, k++)
+                    if (m & 1) {
+                        const int v = grid.along(u, static_cast<int>(k));
+                        relax(v, d + grid.cost[v]);
+                    }
+                if (jumps)
+                    for (unsigned m = grid.jumps[u], k = 0; m; m >>= 1, k++)
+                        if (m & 1)
+                            relax(grid.along(u, static_cast<int>(k), JumpLength), d + JumpTicks);
+            } else { // v -> u
+                for (unsigned m = grid.stepsIn[u], k = 0; m; m >>= 1, k++)
+                    if (m & 1)
+                        relax(grid.along(u, static_cast<int>(k), -1), d + grid.cost[u]);
+                if (jumps)
+                    for (unsigned m = grid.jumpsIn[u], k = 0; m; m >>= 1, k++)
+                        if (m & 1)
+                            relax(grid.along(u, static_cast<int>(k), -JumpLength), d + JumpTicks);
             }
         }
         bucket.clear();

@@ -12,45 +12,57 @@ struct Cow;
 struct Heading {
     int dx, dy;
 };
+// The four straight headings first: only those jump.
 constexpr Heading Headings[8] = {{1, 0}, {-1, 0}, {0, 1},  {0, -1},
                                  {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
 
 constexpr int Unreachable = 1 << 29; // distance of a cell no path reaches
 constexpr int WalkTicks = 2;         // ticks to cross a dry cell at full speed (0.5 cells a tick)
 constexpr int WaterTicks = 4;        // the same in water (half the speed)
+constexpr int GateTicks = 30;        // breaking open a gate of the rival (three head-butts)
 constexpr int JumpTicks = 9;         // a jump over the cell ahead: the run-up blocked, the arc
 constexpr int JumpLength = 2;        // cells from the take-off cell to the landing cell
 
-// What the cells are for one cow (`mover`): rebuilt from the grids whenever the computer plans.
+// What the cells are for one cow (`mover`). Nothing that stops a cow changes during a round
+// but the rival's gates, broken open and shut again.
 struct PlanGrid {
     int columns = 0, rows = 0;
-    std::vector<float> stand;   // stand height of each cell's tile
-    std::vector<float> top;     // top of the solid object on the cell; -1e9 when none
-    std::vector<uint8_t> water; // 1 on water
-    std::vector<uint8_t> gate;  // 1 on a gate of the rival that still shuts the mover out
-    std::vector<int> extra;     // extra ticks for entering the cell (the planner's dislikes)
-    int gateTicks = 30;         // what breaking a rival's gate costs, in ticks
+    std::vector<uint8_t> steps;   // per cell: bit k set when Headings[k] can be walked from it
+    std::vector<uint8_t> jumps;   // per cell: bit k (k < 4) set when Headings[k] can be jumped
+    std::vector<uint8_t> stepsIn; // per cell: bit k set when it is walked into along Headings[k]
+    std::vector<uint8_t> jumpsIn; // per cell: bit k set when it is landed on along Headings[k]
+    std::vector<uint8_t> gate;    // 1 on a gate of the rival that still shuts the mover out
+    std::vector<int> cost;        // ticks to walk into the cell
 
     int index(int column, int row) const { return row * columns + column; }
     bool inside(int column, int row) const {
         return column >= 0 && row >= 0 && column < columns && row < rows;
     }
-    // Can a cow standing on `from` walk into `to` (next to it) without being stopped? The
-    // rival's shut gates count as open (their cost says what they take).
-    bool walkable(int from, int to) const;
-    // Can a cow on cell (c, r) walk one cell along `h` (diagonals need both sides open)?
-    bool canStep(int column, int row, Heading h) const;
-    // Can a cow on (c, r), pressed against the cell ahead along `h` (4 headings only), jump over
-    // it and land JumpLength cells on?
-    bool canJump(int column, int row, Heading h) const;
-    // Ticks to enter cell `to` walking.
-    int stepTicks(int to) const;
+    bool canStep(int cell, int k) const { return steps[cell] >> k & 1; }
+    bool canJump(int cell, int k) const { return jumps[cell] >> k & 1; }
+    // The cell from `cell` along Headings[k], `length` cells on (the caller knows it is inside).
+    int along(int cell, int k, int length = 1) const {
+        return cell + length * (Headings[k].dy * columns + Headings[k].dx);
+    }
+    // Does a cow on `from` stop against cell `to` when it walks into it?
+    bool stops(int from, int to) const;
+
+    std::vector<float> stand; // stand height of each cell's tile
+    std::vector<float> top;   // top of the solid object on each cell; very low when none
 };
 
-// Fill `grid` from the grids as cow `mover` sees them.
-void buildPlanGrid(PlanGrid &grid, const Cow *mover);
+// Fill `grid` from the grids as cow `mover` sees them, the rival's gates broken open or shut
+// (`rivalGatesOpen`); `noise` (per cell, or empty) adds ticks that a less careful planner gets
+// wrong.
+void buildPlanGrid(PlanGrid &grid, const Cow *mover, bool rivalGatesOpen,
+                   const std::vector<int> &noise);
+
+// Buckets reused by distanceField.
+struct FieldWork {
+    std::vector<std::vector<int>> buckets;
+};
 
 // Distances in ticks: from the `sources` cells to every cell (`forward`), or from every cell to
 // the nearest of the `sources` (`!forward`, the field a cow steers down). `jumps` allows jumps.
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
-                   std::vector<int> &distance);
+                   std::vector<int> &distance, FieldWork &work);

@@ -199,6 +199,13 @@ void endTraceTick() {
         writeHeldBack();
 }
 
+void flushTrace() {
+    if (!traceFile)
+        return;
+    writeHeldBack();
+    std::fflush(traceFile);
+}
+
 void finishTrace() {
     if (!traceFile)
         return;

@@ -40,5 +40,7 @@ bool tracing();
 void beginTraceTick();
 // After a tick: the trace line of the next frame.
 void endTraceTick();
+// Write the lines held back so far and flush the file (a reader waits for each line).
+void flushTrace();
 // Write what is still held back and flush; stop listening. Harmless when no trace runs.
 void finishTrace();

@@ -6,10 +6,12 @@
 #include "test_map.h"
 #include "hud/fonts.h"
 #include "hud/hud.h"
+#include "hud/panels.h"
 #include "models/draw_passes.h"
 #include "images/texture_slots.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
+#include "shell/view_layout.h"
 #include "input/keys.h"
 #include "world/grids.h"
 
@@ -62,6 +64,7 @@ class PlayFrame : public ::testing::Test {
         cowDraws.clear();
     }
     void TearDown() override {
+        setSplitView();
         releaseAllKeys();
         resizeTestWindow(800, 600);
         glDeleteTextures(1, &TileTextures[TileGrass]);
@@ -159,6 +162,37 @@ TEST_F(PlayFrame, HoldingAControlsKeyBlanksOnlyThatHalfsWorld) {
     EXPECT_EQ(cowDraws[0].viewport[0], 402);
 }
 
+TEST_F(PlayFrame, OneViewFillsTheWindowWithTheWidePanelAndTheRivalsBank) {
+    hudIntroCounter = HudIntroPasses; // the play panel
+    cow2->bankedHay = 7;
+    setOneView(2);
+    playFrame();
+    saveScreenshot("/tmp/pasturon-drawing-one-view.png");
+    // no sky strip: the ground runs across the whole lower third of the window
+    EXPECT_EQ(countNonSky(0, 0, 800, 200), 800 * 200);
+    EXPECT_GT(terrainIn(380, 420), 40 * 200);
+    ASSERT_EQ(cowDraws.size(), 2u); // both cows, once, through cow 2's camera
+    for (const CowDraw &d : cowDraws) {
+        const int whole[4] = {0, 0, 800, 600};
+        for (int k = 0; k < 4; k++)
+            EXPECT_EQ(d.viewport[k], whole[k]);
+        EXPECT_NEAR(d.projection[0], 0.75, 1e-6); // aspect 800 / 600
+    }
+    EXPECT_DOUBLE_EQ(lastChaseView().centre[0], -cow2->x);
+    // the panel spreads to the window's edges: the load's digits in the left eighth, the bank's
+    // in the right eighth, and the rival's bank written in the top right corner
+    const Rgb panelWhite = {255, 255, 255};
+    EXPECT_GT(countPixels(panelWhite, 0, 0, 100, 100, 20), 200);
+    EXPECT_GT(countPixels(panelWhite, 700, 0, 800, 100, 20), 200);
+    EXPECT_GT(countPixels(panelWhite, 550, 520, 800, 600, 20), 200);
+    EXPECT_EQ(countPixels(panelWhite, 0, 520, 250, 600, 20), 0);
+
+    toggleSplitView(); // the view key: the split screen again
+    playFrame();
+    EXPECT_EQ(countPixels(SkyBlue, 398, 0, 402, 600), 4 * 600);
+    EXPECT_EQ(countPixels(panelWhite, 550, 520, 800, 600, 20), 0); // no rival's bank
+}
+
 // What a tick advances besides the rules: the HUD introduction, the item spin, the camera.
 struct TickClocks {
     int hudIntro, cameraYaw;
@@ -195,4 +229,12 @@ TEST_F(PlayFrame, ATickCaughtUpUndrawnAdvancesWhatADrawnOneDoesAndARedrawNothing
         drawPlayScreen(); // an uncovered window is drawn again: nothing advances
         EXPECT_TRUE(tickClocks() == after[1]) << "keys from " << keys[0];
     }
+    // one view: the hidden half's clocks run on as if it were drawn
+    releaseAllKeys();
+    setOneView(1);
+    hudIntroCounter = 10;
+    const float spin = spinAngle;
+    playFrame();
+    EXPECT_EQ(hudIntroCounter, 12);
+    EXPECT_FLOAT_EQ(spinAngle, spin + 2);
 }

@@ -134,3 +134,59 @@ TEST_F(ControlsInForce, BoundKeysGiveTheirActionsCodesAndUnboundOwnCodesGiveNone
 }
 
 } // namespace
+
+namespace {
+
+class PlayedCow : public ControlsInForce {
+  protected:
+    void TearDown() override {
+        setPlayedCow(0);
+        ControlsInForce::TearDown();
+    }
+};
+
+// Every code the key table can get from a key press, for the actions of `player`.
+std::vector<int> actionCodesOf(int player) {
+    std::vector<int> codes;
+    for (int a = 0; a < ActionCount; a++)
+        codes.push_back(actionCode(player, static_cast<Action>(a)));
+    return codes;
+}
+
+TEST_F(PlayedCow, OnePersonsKeySetsBothDriveThatCowAndNeverGiveTheOthersCodes) {
+    std::vector<ControlsProblem> problems;
+    setControls(readControls("cow2.jump = G\n", problems));
+    setPlayedCow(1);
+    EXPECT_EQ(gameKeyOf('W'), VK_Up); // cow 2's keys drive cow 1
+    EXPECT_EQ(gameKeyOf('G'), VK_Insert);
+    EXPECT_EQ(gameKeyOf(VK_F1), VK_F12);
+    EXPECT_EQ(gameKeyOf(VK_RShift), VK_Insert);
+    EXPECT_EQ(gameKeyOf(VK_Up), VK_Up);
+    EXPECT_EQ(physicalKeysOf(VK_Up), (std::vector<int>{VK_Up, 'W'})); // both let go with focus
+    for (int key = 0; key < KeyCodeCount; key++)
+        for (int code : actionCodesOf(1))
+            EXPECT_NE(gameKeyOf(key), code) << "key " << key;
+    EXPECT_EQ(drivenPlayer(0), 0);
+    EXPECT_EQ(drivenPlayer(1), 0); // the second pad too
+
+    setPlayedCow(2); // the other way round (the joining machine of a network game)
+    EXPECT_EQ(gameKeyOf(VK_Left), 'A');
+    EXPECT_EQ(gameKeyOf(VK_Delete), 'F');
+    EXPECT_EQ(gameKeyOf('G'), 'T');
+    EXPECT_EQ(drivenPlayer(0), 1);
+
+    setPlayedCow(0); // two people again: each key set its own cow
+    EXPECT_EQ(gameKeyOf('W'), 'W');
+    EXPECT_EQ(gameKeyOf(VK_Up), VK_Up);
+    EXPECT_EQ(drivenPlayer(1), 1);
+}
+
+TEST(ControlsFile, TheTitleScreensKeysAndTheViewKeyCannotBeBound) {
+    Read r = read("cow1.jump = C\ncow1.butt = 2\ncow2.jump = v\n");
+    ASSERT_EQ(r.problems.size(), 3u);
+    EXPECT_EQ(r.problems[0].reason, "C is the computer key and cannot be bound");
+    EXPECT_EQ(r.problems[1].reason, "2 is a level key and cannot be bound");
+    EXPECT_EQ(r.problems[2].reason, "V is the view key and cannot be bound");
+}
+
+} // namespace

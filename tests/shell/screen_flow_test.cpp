@@ -3,8 +3,12 @@
 #include "audio/sound.h"
 #include "hud/hud.h"
 #include "rules/cow.h"
+#include "input/controls.h"
 #include "input/keys.h"
+#include "shell/computer_round.h"
 #include "shell/screen_flow.h"
+#include "shell/title_menu.h"
+#include "shell/view_layout.h"
 #include "world/grids.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +138,57 @@ TEST_F(ScreenFlow, NewGameHeldRebuildsOnEveryFrameAndReturnsToTheTitle) {
     setKeyDown(VK_Space, true);
     frame();
     EXPECT_TRUE(playing);
+}
+
+TEST_F(ScreenFlow, TheTitlesKeysChooseTheLevelAndStartARoundAgainstTheComputerOrOfTwo) {
+    showSplash = false;
+    showTitle = true;
+    screenChanged = false;
+    setKeyDown('3', true); // the level: the title is drawn again to name it
+    frame();
+    EXPECT_EQ(chosenComputerLevel(), ComputerLevel::Hard);
+    EXPECT_TRUE(screenChanged);
+    EXPECT_TRUE(showTitle);
+    setKeyDown('3', false);
+    setKeyDown(VK_Computer, true);
+    frame();
+    EXPECT_TRUE(playing);
+    EXPECT_TRUE(againstComputer());
+    EXPECT_EQ(oneViewCow(), 1); // the person's view fills the window ...
+    EXPECT_EQ(playedCow(), 1);  // ... and both key sets drive cow 1
+    setKeyDown(VK_Computer, false);
+    holdComputerKeys(); // the computer holds cow 2's keys, and only through its own source
+    for (int code : {VK_Up, VK_Down, VK_Left, VK_Right, VK_Insert, VK_Delete})
+        EXPECT_FALSE(isKeyDown(code));
+    setKeyDown(VK_View, true); // V: the split screen, and back on the next press
+    pollViewKey();
+    EXPECT_EQ(oneViewCow(), 0);
+    pollViewKey();
+    EXPECT_EQ(oneViewCow(), 0);
+    setKeyDown(VK_View, false);
+    pollViewKey();
+    setKeyDown(VK_View, true);
+    pollViewKey();
+    EXPECT_EQ(oneViewCow(), 1);
+    setKeyDown(VK_View, false);
+
+    setKeyFrom(ComputerSource, 'W', true);
+    setKeyDown(VK_N, true); // a new game: the computer goes with its world, its keys let go
+    frame();
+    setKeyDown(VK_N, false);
+    EXPECT_TRUE(showTitle);
+    for (int code : {'W', 'S', 'A', 'D', 'T', 'F'})
+        EXPECT_FALSE(isKeyDown(code));
+    spaceReleased = true;
+    setKeyDown(VK_Space, true); // SPACE: two players, as always
+    frame();
+    EXPECT_TRUE(playing);
+    EXPECT_FALSE(againstComputer());
+    EXPECT_EQ(oneViewCow(), 0);
+    EXPECT_EQ(playedCow(), 0);
+    setKeyDown(VK_View, true); // the view key does nothing in a round of two
+    pollViewKey();
+    EXPECT_EQ(oneViewCow(), 0);
 }
 
 size_t linesIn(const std::string &text) {

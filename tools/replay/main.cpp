@@ -1,16 +1,19 @@
-// main.cpp: pasturon-replay MAP_FILE INPUT_SCRIPT: the game's rules on a map, driven by a
-// script of held keys, with no window and no audio device; a JSON Lines trace per frame.
+// main.cpp: pasturon-replay [--computer COW[:LEVEL]]... [--seed N] MAP_FILE INPUT_SCRIPT: the
+// game's rules on a map, driven by a script of held keys (and computer players), with no window
+// and no audio device; a JSON Lines trace per frame.
 #include "input/script.h"
 #include "rules/console.h"
 #include "rules/kind_rules.h"
 #include "rules/play_tick.h"
 #include "rules/trace.h"
+#include "tools/replay/replay_options.h"
 #include "tools/replay/sync_test.h"
 #include "world/grids.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <string>
 
 namespace {
@@ -27,37 +30,50 @@ int fail(const std::string &message) {
 
 int main(int argc, char **argv) {
     long long syncDepth; // --synctest N
-    std::string optionError;
-    if (!takeSyncTestOption(argc, argv, syncDepth, optionError))
-        return fail(optionError);
-    if (argc != 3)
-        return fail("usage: pasturon-replay [--synctest N] MAP_FILE INPUT_SCRIPT");
-    std::string mapText;
-    if (!readWholeFile(argv[1], mapText))
-        return fail(std::string("cannot read ") + argv[1] + ": " + std::strerror(errno));
-    std::vector<ScriptStep> steps;
     std::string error;
-    if (!readScriptFile(argv[2], steps, error))
+    if (!takeSyncTestOption(argc, argv, syncDepth, error))
+        return fail(error);
+    ReplayOptions options;
+    if (!parseReplayOptions(argc, argv, options, error))
+        return fail(error);
+    std::string mapText;
+    if (!readWholeFile(options.mapPath, mapText))
+        return fail(std::string("cannot read ") + options.mapPath + ": " + std::strerror(errno));
+    ScriptSource script;
+    if (!script.open(options.scriptPath, error))
         return fail(error);
     bindRuleKinds();
-    if (!loadMap(argv[1]))
+    if (!loadMap(options.mapPath))
         return ExitRefusedMap; // the loader wrote its one line
 
+    ReplayComputers computers(options);
     consoleEcho = false; // standard output holds the trace and nothing else
     startTrace(stdout);
     SyncTest sync(syncDepth);
     sync.start();
+    std::deque<ScriptStep> synced; // the steps the sync test runs again (kept where they are)
     int status = 0;
-    for (const ScriptStep &step : steps)
+    ScriptStep step;
+    for (;;) {
+        if (script.streaming())
+            flushTrace(); // the other side reads this frame before it sends the next line
+        if (!script.next(step, error))
+            break;
+        if (syncDepth > 0)
+            synced.push_back(step);
         for (long long i = 0; i < step.frames && status == 0; i++) {
             beginTraceTick();
             holdScriptKeys(step);
+            computers.holdKeys();
             stepPlayTick();
             endTraceTick();
-            if (!sync.afterTick(step))
+            if (syncDepth > 0 && !sync.afterTick(synced.back()))
                 status = ExitStateNotRestored;
         }
+    }
     finishTrace();
+    if (!error.empty())
+        return fail(error);
     freeWorld();
     return status;
 }
