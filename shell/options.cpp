@@ -76,9 +76,13 @@ void printHelp() {
     }
     std::printf(
         "\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
+        "Over the internet the host's router forwards its UDP port (7666 unless --host PORT)\n"
+        "to the host; on a LAN, join the address the host's waiting screen shows.\n"
         "Controls: %s (see --print-controls).\n"
         "Exit status: 1 when ESC ends the game, 0 after --help or the last frame of --play,\n"
-        "2 for a bad option, an unreadable script or a file that cannot be written.\n",
+        "2 for a bad option, an unreadable script or a file that cannot be written;\n"
+        "with --play over the network 3 (the machines' rounds differed), 4 (the other left\n"
+        "or could not be reached), 5 (refused).\n",
         controlsFilePath().c_str());
 }
 

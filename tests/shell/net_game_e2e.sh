@@ -3,7 +3,8 @@
 # joins, each driving its own cow from the same random script (the game cow 1's keys, the peer
 # cow 2's): the peer's confirmed trace, the game's --trace and pasturon-replay's trace of the
 # script are the same, the game's --record replays to it too, and both end with status 0 when
-# the round is confirmed. Then a join with nobody there gives up with one line (status 4).
+# the round is confirmed. Then a join with nobody there gives up with one line (status 4), and
+# a join to a host of another version is refused with one line (status 5).
 source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 replay=$PASTURON_BUILD/tools/replay/pasturon-replay
 peer=$PASTURON_BUILD/tools/peer/pasturon-peer
@@ -41,4 +42,12 @@ run_game --join "127.0.0.1:$port" --play "$script"
 [ "$GAME_STATUS" = 4 ] || fail "a join with nobody there ended with $GAME_STATUS, not 4"
 [ "$(cat "$GAME_ERR")" = "pasturon: no host answered at 127.0.0.1:$port within 10 s" ] ||
     fail "a join with nobody there said: $(cat "$GAME_ERR")"
+port=$(free_port)
+"$peer" --host "$port" "$map" "$script" --version-as 0.0.1 2>"$E2E_TMP/peer.err" &
+peer_pid=$!
+run_game --join "127.0.0.1:$port" --play "$script"
+wait "$peer_pid"
+[ "$GAME_STATUS" = 5 ] || fail "a join refused by the host ended with $GAME_STATUS, not 5"
+grep -qx "pasturon: refused by the host: this machine has another version of the game (the host runs 0.0.1, this machine .*)" \
+    "$GAME_ERR" || fail "a refused join said: $(cat "$GAME_ERR")"
 echo "$(wc -l <"$E2E_TMP/peer.jsonl") confirmed trace lines the same in the game, the peer and pasturon-replay"
