@@ -17,7 +17,8 @@ constexpr size_t ChannelCount = 2;
 constexpr size_t SpareSlots = 2;          // connections a full host can still answer, refusing
 constexpr int MaxEventsPerService = 256;  // ENet events one service() handles at most
 constexpr uint32_t ClosingLimitMs = 2000; // a goodbye that is not answered: close anyway
-constexpr size_t MaxPendingSums = 1024;   // checksums of the other not yet compared
+constexpr size_t MaxPendingSums = 1024;   // checksums of the other not yet taken
+constexpr size_t MaxNotices = 16;         // lines kept for the driver to show
 constexpr size_t MaxDatagramBytes = ENET_HOST_DEFAULT_MTU; // ENet never sends longer
 constexpr size_t WaitingDataBytes = 64 * 1024; // what a peer may hold waiting for reassembly
 
@@ -36,18 +37,18 @@ std::string desyncText(uint32_t tick) {
     return "desync at tick " + std::to_string(tick) + ": the two machines' confirmed states differ";
 }
 
-const char *refuseText(RefuseReason reason) {
+std::string refuseText(RefuseReason reason) {
     switch (reason) {
     case RefuseReason::Protocol:
-        return "another network protocol";
+        return "this machine speaks another network protocol";
     case RefuseReason::Version:
-        return "another version of the game";
+        return "this machine runs another version of the game";
     case RefuseReason::Map:
-        return "another map";
+        return "this machine plays another map";
     case RefuseReason::Full:
-        return "a game that already has two players (--watch to watch it)";
+        return "the game already has two players (--watch to watch it)";
     case RefuseReason::Watchers:
-        return "a game that already has as many watchers as it takes";
+        return "the game already has " + std::to_string(MaxWatchers) + " watchers";
     }
     return "?";
 }
@@ -368,7 +369,8 @@ void NetSession::handleHello(_ENetPeer *peer, const Message &message) {
                               reason == RefuseReason::Map;
         if (player && mismatch && phase_ == NetPhase::Waiting)
             return fail(NetFailure::Refused, line);
-        notices_.push_back(line);
+        if (notices_.size() < MaxNotices)
+            notices_.push_back(line);
         return;
     }
     sendTo(peer, encodeWelcome(config_.mapChecksum, config_.version, sessionTicks_), true);
@@ -405,8 +407,7 @@ void NetSession::handleWelcome(const Message &message) {
 
 void NetSession::handleRefuse(const Message &message) {
     fail(NetFailure::Refused,
-         std::string("refused by the host: this machine has ") +
-             refuseText(static_cast<RefuseReason>(message.reason)) +
+         "refused by the host: " + refuseText(static_cast<RefuseReason>(message.reason)) +
              (message.reason == static_cast<uint8_t>(RefuseReason::Version)
                   ? " (the host runs " + message.version + ", this machine " + config_.version + ")"
                   : ""));
