@@ -217,7 +217,7 @@ class TwoSessions {
         } else {
             session.settle();
         }
-        EXPECT_LE(session.ticksAhead(), RollbackSession::MaxAhead);
+        EXPECT_LE(session.currentTick() - session.remoteKnownTick(), RollbackSession::MaxAhead);
         Message m{1 - s.player,
                   s.acknowledged + 1,
                   {},
@@ -304,7 +304,37 @@ TEST_F(RollbackSessionTest, RemoteKeysOutsideTheWindowOrContradictingAreRefused)
         session.advance(0);
     }
     EXPECT_FALSE(session.canAdvance()) << "no further than MaxAhead beyond the remote keys";
+    EXPECT_EQ(session.advance(0), RollbackSession::MaxAhead + 1);
+    EXPECT_EQ(session.localKnownTick(), RollbackSession::MaxAhead + 1);
     EXPECT_EQ(session.confirmedTick(), 1);
+}
+
+TEST_F(RollbackSessionTest, TimeSyncLevelsSidesWhateverTheirInputDelays) {
+    ASSERT_TRUE(loadTestMap(busyField()));
+    auto run = [](long long, ActionBits k1, ActionBits k2, bool) {
+        holdActionBits(k1, k2);
+        stepPlayTick();
+    };
+    RollbackSession host(0, 3, run), joiner(1, 0, run);
+    // both at tick `ticks`, each with the other's keys of two ticks ago (plus its delay)
+    auto level = [&](int hostTicks, int joinerTicks) {
+        while (host.currentTick() < hostTicks)
+            host.advance(0);
+        while (joiner.currentTick() < joinerTicks)
+            joiner.advance(0);
+        for (long long t = 1; t <= joiner.localKnownTick() - 2; t++)
+            host.addRemoteKeys(t, 0);
+        for (long long t = 1; t <= host.localKnownTick() - 2; t++)
+            joiner.addRemoteKeys(t, 0);
+        host.setRemoteTicksAhead(joiner.ticksAhead());
+        joiner.setRemoteTicksAhead(host.ticksAhead());
+    };
+    level(6, 6);
+    EXPECT_EQ(host.ticksToYield(), 0);
+    EXPECT_EQ(joiner.ticksToYield(), 0);
+    level(10, 6); // the host runs 4 ticks ahead of the joiner
+    EXPECT_EQ(host.ticksToYield(), 4);
+    EXPECT_EQ(joiner.ticksToYield(), 0);
 }
 
 // --- Sound under rollback ---
