@@ -214,8 +214,9 @@ int main(int argc, char **argv) {
         const NetPhase phase = play.phase();
         if (phase == NetPhase::Failed || phase == NetPhase::Finished)
             break;
-        Clock::time_point now = Clock::now();
-        if (phase != NetPhase::Playing && phase != NetPhase::Closing)
+        const Clock::time_point now = Clock::now();
+        const bool playing = phase == NetPhase::Playing || phase == NetPhase::Closing;
+        if (!playing)
             due = now; // the first tick when the round begins
         else if (now >= due) {
             const long long next = play.currentTick() + 1; // the person's keys at this tick
@@ -224,7 +225,9 @@ int main(int argc, char **argv) {
             if (now - due > MaxCatchUpTicks * tickLength)
                 due = now; // a stall is forgotten, as in the game
         }
-        std::this_thread::sleep_until(std::min(due, Clock::now() + std::chrono::milliseconds(1)));
+        // listen again within a millisecond, or at the next tick if that comes first
+        const Clock::time_point wake = now + std::chrono::milliseconds(1);
+        std::this_thread::sleep_until(playing && due < wake ? due : wake);
     }
     trace.reset(); // the confirmed lines written out
     const double seconds = std::chrono::duration<double>(Clock::now() - begun).count();
