@@ -11,6 +11,7 @@
 #include "online/net_play.h"
 #include "rules/console.h"
 #include "rules/kind_rules.h"
+#include "rules/cow.h"
 #include "rules/play_tick.h"
 #include "world/grids.h"
 
@@ -55,6 +56,7 @@ struct Options {
     const char *record = nullptr;
     int inputDelay = 0;
     int tickMs = DefaultTickMs;
+    long nudgeAt = -1; // tests: this machine's rules go wrong at this tick
     std::string version = PASTURON_VERSION_STRING;
     bool stats = false;
     bool roleGiven = false;
@@ -120,6 +122,10 @@ std::string readOptions(int argc, char **argv, Options &options) {
             if (protocol < 0)
                 error = "bad protocol \"" + std::string(argv[i]) + "\"";
             options.net.protocol = static_cast<uint16_t>(protocol);
+        } else if (arg == "--nudge-at" && hasValue) { // tests: a desync
+            options.nudgeAt = number(argv[++i], 1, MaxSessionTicks);
+            if (options.nudgeAt < 0)
+                error = "bad tick \"" + std::string(argv[i]) + "\"";
         } else if (arg == "--tick-ms" && hasValue) { // tests: faster ticks
             options.tickMs = static_cast<int>(number(argv[++i], 1, 1000));
             if (options.tickMs < 0)
@@ -185,11 +191,14 @@ int main(int argc, char **argv) {
     std::unique_ptr<ConfirmedTrace> trace;
     if (traceFile)
         trace = std::make_unique<ConfirmedTrace>(traceFile.get());
-    auto runTick = [&trace](long long tick, ActionBits cow1, ActionBits cow2, bool) {
+    const long nudgeAt = options.nudgeAt;
+    auto runTick = [&trace, nudgeAt](long long tick, ActionBits keys1, ActionBits keys2, bool) {
         if (trace)
             trace->beginTick();
-        holdActionBits(cow1, cow2);
+        holdActionBits(keys1, keys2);
         stepPlayTick();
+        if (tick == nudgeAt)
+            cow1->x += 0.01f; // on every run of the tick, so only the other machine differs
         if (trace)
             trace->endTick(tick);
     };
