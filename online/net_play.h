@@ -15,7 +15,9 @@
 //      config.port; ESC there: play.leave(). Playing: the round. Failed: show
 //      play.failureText() (one line, also on standard error) and go back to the title screen.
 //      Finished: the whole round was confirmed on both machines.
-//   5. N: play.askNewGame(); play.newGameAsked() is true once when the other side pressed N.
+//   5. N: play.askNewGame(); play.newGameAsked() is true once when the other side pressed N
+//      (on a watcher: when the host started the next round). Either way, load the map again
+//      and call play.newRound() on each machine; keys of the old round are never mixed in.
 //      ESC during play: play.leave() (the other side fails with "the other player left").
 //   6. --record: write play's confirmedKeys() (writeConfirmedDemo); `confirmed` is called once
 //      per confirmed tick, in order, for the trace.
@@ -48,6 +50,9 @@ class NetPlay {
     void keepSoundInStep(bool on);
     void askNewGame() { session.askNewGame(); }
     bool newGameAsked() { return session.newGameAsked(); }
+    // Start the next round (both players, after N on either; a watcher after newGameAsked()),
+    // with the map loaded again: tick 0 is the state as it stands now.
+    void newRound();
 
     NetPhase phase() const;
     NetFailure failure() const { return session.failure(); }

@@ -293,6 +293,11 @@ void NetSession::handleReceive(_ENetPeer *peer, const uint8_t *data, size_t size
         return;
     }
     const bool playing = phase_ == NetPhase::Playing || phase_ == NetPhase::Closing;
+    const bool roundMessage = message.type == MessageType::Keys ||
+                              message.type == MessageType::Checksum ||
+                              message.type == MessageType::Watched;
+    if (roundMessage && message.round != round_)
+        return; // the round before (or, until this machine starts it, the next)
     switch (message.type) {
     case MessageType::Welcome:
         if (phase_ == NetPhase::Connecting)
@@ -322,7 +327,7 @@ void NetSession::handleReceive(_ENetPeer *peer, const uint8_t *data, size_t size
         }
         break;
     case MessageType::NewGame:
-        if (playing && config_.role != NetRole::Watch) {
+        if (playing && message.round == static_cast<uint8_t>(round_ + 1)) {
             newGameAsked_ = true;
             return;
         }
@@ -450,7 +455,7 @@ bool NetSession::takeRemoteChecksum(uint32_t &tick, uint64_t &checksum) {
 
 void NetSession::sendChecksum(uint32_t tick, uint64_t checksum) {
     if (phase_ == NetPhase::Playing && other_ && config_.role != NetRole::Watch)
-        sendTo(other_, encodeChecksum(tick, checksum), true);
+        sendTo(other_, encodeChecksum(round_, tick, checksum), true);
 }
 
 void NetSession::reportDesync(uint32_t tick) {
@@ -492,7 +497,8 @@ void NetSession::sendKeys() {
     const uint32_t first = remoteAck_ + 1;
     const size_t count = std::min<size_t>(localTicks() - remoteAck_, MaxKeysPerMessage);
     const int8_t ahead = static_cast<int8_t>(std::clamp(ticksAhead_, -127, 127));
-    sendTo(other_, encodeKeys(remoteTicks(), ahead, first, local_.data() + remoteAck_, count),
+    sendTo(other_,
+           encodeKeys(round_, remoteTicks(), ahead, first, local_.data() + remoteAck_, count),
            false);
     lastKeysSentMs_ = enet_time_get();
 }
@@ -521,7 +527,25 @@ void NetSession::roundConfirmed() {
 
 void NetSession::askNewGame() {
     if (other_ && phase_ == NetPhase::Playing && config_.role != NetRole::Watch)
-        sendTo(other_, encodeNewGame(), true);
+        sendTo(other_, encodeNewGame(static_cast<uint8_t>(round_ + 1)), true);
+}
+
+void NetSession::newRound() {
+    round_++;
+    local_.clear();
+    remote_.clear();
+    watched_.clear();
+    remoteSums_.clear();
+    remoteAck_ = 0;
+    remoteAhead_ = 0;
+    ticksAhead_ = 0;
+    roundConfirmed_ = false;
+    otherFinished_ = false;
+    newGameAsked_ = false;
+    for (PeerInfo *watcher : watchers_) {
+        watcher->watchedSent = 0;
+        sendTo(watcher->peer, encodeNewGame(round_), true);
+    }
 }
 
 bool NetSession::newGameAsked() {
@@ -546,7 +570,7 @@ void NetSession::sendWatched() {
                 pairs.push_back(hostFirst ? localKeys(tick) : remoteKeys(tick));
                 pairs.push_back(hostFirst ? remoteKeys(tick) : localKeys(tick));
             }
-            sendTo(watcher->peer, encodeWatched(first, pairs.data(), ticks), true);
+            sendTo(watcher->peer, encodeWatched(round_, first, pairs.data(), ticks), true);
             watcher->watchedSent += ticks;
         }
     }
