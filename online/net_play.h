@@ -9,8 +9,9 @@
 //   3. On every tick of the game's 51 ms clock: play.tick(keys), with this machine's person's
 //      actions (heldActionBits of either key set or a pad; a watcher passes 0). It runs the
 //      ticks due (0 while waiting for the other, a few at once for a watcher catching up);
-//      runTick is called for every run, again ones included; draw the state it leaves
-//      (play.currentTick()). Sound under rollback: play.keepSoundInStep(true) once.
+//      runTick is called for every run, again ones included (hold its keys with
+//      ActionBitsHeld, then stepPlayTick); draw the state it leaves (play.currentTick()).
+//      Sound under rollback: play.keepSoundInStep(true) once.
 //   4. play.phase(): Waiting (host) / Connecting (join, watch): the waiting screen, with
 //      config.port; ESC there: play.leave(). Playing: the round. Failed: show
 //      play.failureText() (one line, also on standard error) and go back to the title screen.
