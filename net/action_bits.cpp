@@ -17,7 +17,23 @@ void holdActionBits(ActionBits cow1, ActionBits cow2) {
     const ActionBits bits[PlayerCount] = {cow1, cow2};
     for (int player = 0; player < PlayerCount; player++)
         for (int a = 0; a < ActionCount; a++)
-            setKeyDown(actionCode(player, static_cast<Action>(a)), (bits[player] >> a) & 1u);
+            setKeySources(actionCode(player, static_cast<Action>(a)),
+                          (bits[player] >> a) & 1u ? KeyboardSource : 0u);
+}
+
+static_assert(ActionCount == 7 && PlayerCount == 2, "ActionBitsHeld::saved's size");
+
+ActionBitsHeld::ActionBitsHeld(ActionBits cow1, ActionBits cow2) {
+    for (int player = 0; player < PlayerCount; player++)
+        for (int a = 0; a < ActionCount; a++)
+            saved[player][a] = keySources(actionCode(player, static_cast<Action>(a)));
+    holdActionBits(cow1, cow2);
+}
+
+ActionBitsHeld::~ActionBitsHeld() {
+    for (int player = 0; player < PlayerCount; player++)
+        for (int a = 0; a < ActionCount; a++)
+            setKeySources(actionCode(player, static_cast<Action>(a)), saved[player][a]);
 }
 
 std::vector<int> actionKeyCodes(ActionBits cow1, ActionBits cow2) {

@@ -37,6 +37,8 @@ bool RollbackSession::canAdvance() const {
 
 long long RollbackSession::advance(ActionBits localKeys) {
     settle();
+    if (!canAdvance())
+        return current;
     local.push_back(localKeys & AllActionBits);
     runTick(current + 1, false);
     current++;

@@ -57,7 +57,8 @@ class RollbackSession {
     // the caller waits (and keeps receiving).
     bool canAdvance() const;
     // Take the local keys held now (they apply to tick currentTick() + 1 + inputDelay), correct
-    // any wrong prediction, then run the next tick. Call only when canAdvance(). Returns it.
+    // any wrong prediction, then run the next tick; returns it. When !canAdvance() it only
+    // corrects (settle) and returns currentTick(): the keys are not taken.
     long long advance(ActionBits localKeys);
     // Correct any wrong prediction now and confirm what can be (advance does it too): the
     // caller calls it while it waits, and at the end of a session until all is confirmed.
@@ -90,8 +91,10 @@ class RollbackSession {
     long long desyncTick() const { return desync; }
 
     // --- Time synchronisation ---
-    // How many ticks this side runs ahead of the remote keys it knows.
-    int ticksAhead() const { return static_cast<int>(current - remoteKnown); }
+    // This side's lead as time synchronisation measures it: the ticks it runs beyond the remote
+    // keys it knows, less its own input delay (so that two sides with different delays come out
+    // level when they run level). Sent to the other side now and then.
+    int ticksAhead() const { return static_cast<int>(current - remoteKnown) - inputDelay; }
     // The other side's ticksAhead(), as it last reported it.
     void setRemoteTicksAhead(int ticks) { remoteAhead = ticks; }
     // Ticks this side should lose to be level with the other (0 when it is not ahead): half the

@@ -104,6 +104,7 @@ bool decodeMessage(const uint8_t *data, size_t size, Message &out) {
         out.version = in.text();
         break;
     case MessageType::Keys: {
+        out.round = static_cast<uint8_t>(in.number(1));
         out.ack = static_cast<uint32_t>(in.number(4));
         out.ahead = static_cast<int8_t>(static_cast<uint8_t>(in.number(1)));
         out.first = static_cast<uint32_t>(in.number(4));
@@ -114,12 +115,14 @@ bool decodeMessage(const uint8_t *data, size_t size, Message &out) {
         break;
     }
     case MessageType::Checksum:
+        out.round = static_cast<uint8_t>(in.number(1));
         out.first = static_cast<uint32_t>(in.number(4));
         out.checksum = in.number(8);
         if (out.first == 0)
             return false;
         break;
     case MessageType::Watched: {
+        out.round = static_cast<uint8_t>(in.number(1));
         out.first = static_cast<uint32_t>(in.number(4));
         size_t ticks = static_cast<size_t>(in.number(2));
         if (ticks == 0 || ticks > MaxWatchedPerMessage || out.first == 0 ||
@@ -128,6 +131,7 @@ bool decodeMessage(const uint8_t *data, size_t size, Message &out) {
         break;
     }
     case MessageType::NewGame:
+        out.round = static_cast<uint8_t>(in.number(1));
         break;
     case MessageType::Goodbye:
         out.reason = static_cast<uint8_t>(in.number(1));
@@ -172,9 +176,10 @@ std::vector<uint8_t> encodeRefuse(RefuseReason reason, uint64_t mapChecksum,
     return out.bytes;
 }
 
-std::vector<uint8_t> encodeKeys(uint32_t ack, int8_t ahead, uint32_t first, const uint8_t *keys,
-                                size_t count) {
+std::vector<uint8_t> encodeKeys(uint8_t round, uint32_t ack, int8_t ahead, uint32_t first,
+                                const uint8_t *keys, size_t count) {
     Writer out(MessageType::Keys);
+    out.number(round, 1);
     out.number(ack, 4);
     out.number(static_cast<uint8_t>(ahead), 1);
     out.number(first, 4);
@@ -183,23 +188,28 @@ std::vector<uint8_t> encodeKeys(uint32_t ack, int8_t ahead, uint32_t first, cons
     return out.bytes;
 }
 
-std::vector<uint8_t> encodeChecksum(uint32_t tick, uint64_t checksum) {
+std::vector<uint8_t> encodeChecksum(uint8_t round, uint32_t tick, uint64_t checksum) {
     Writer out(MessageType::Checksum);
+    out.number(round, 1);
     out.number(tick, 4);
     out.number(checksum, 8);
     return out.bytes;
 }
 
-std::vector<uint8_t> encodeWatched(uint32_t first, const uint8_t *keyPairs, size_t ticks) {
+std::vector<uint8_t> encodeWatched(uint8_t round, uint32_t first, const uint8_t *keyPairs,
+                                   size_t ticks) {
     Writer out(MessageType::Watched);
+    out.number(round, 1);
     out.number(first, 4);
     out.number(ticks, 2);
     out.raw(keyPairs, 2 * ticks);
     return out.bytes;
 }
 
-std::vector<uint8_t> encodeNewGame() {
-    return Writer(MessageType::NewGame).bytes;
+std::vector<uint8_t> encodeNewGame(uint8_t round) {
+    Writer out(MessageType::NewGame);
+    out.number(round, 1);
+    return out.bytes;
 }
 
 std::vector<uint8_t> encodeGoodbye(GoodbyeReason reason, uint32_t tick) {

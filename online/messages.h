@@ -22,7 +22,7 @@ enum class MessageType : uint8_t {
     Keys = 4,     // player to player, unreliable: my keys of the ticks you have not acknowledged
     Checksum = 5, // player to player: the checksum of my confirmed state at a tick
     Watched = 6,  // host to watcher: both cows' confirmed keys of a run of ticks
-    NewGame = 7,  // player to player: back to the title screen, the next round together
+    NewGame = 7,  // back to the title screen, the next round together (host: to watchers too)
     Goodbye = 8,  // anyone: I leave, and why
 };
 
@@ -52,9 +52,10 @@ struct Message {
     uint64_t mapChecksum = 0;  // Hello, Welcome, Refuse
     std::string version;       // Hello, Welcome, Refuse: the sender's game version
     uint32_t sessionTicks = 0; // Welcome: the ticks the round lasts, 0 when it has no end
-    uint8_t reason = 0;        // Refuse, Goodbye
-    uint32_t ack = 0;          // Keys: how many of the receiver's ticks the sender holds
-    int8_t ahead = 0;          // Keys: ticks the sender runs ahead of the keys it has from us
+    uint8_t round = 0;     // Keys, Checksum, Watched: the round they belong to; NewGame: the next
+    uint8_t reason = 0;    // Refuse, Goodbye
+    uint32_t ack = 0;      // Keys: how many of the receiver's ticks the sender holds
+    int8_t ahead = 0;      // Keys: ticks the sender runs ahead of the keys it has from us
     uint32_t first = 0;    // Keys, Watched: the tick of the first keys; Checksum, Goodbye: the tick
     uint64_t checksum = 0; // Checksum
     std::vector<uint8_t> keys; // Keys: one byte per tick; Watched: two per tick, cow 1 first
@@ -71,11 +72,14 @@ std::vector<uint8_t> encodeWelcome(uint64_t mapChecksum, const std::string &vers
                                    uint32_t sessionTicks);
 std::vector<uint8_t> encodeRefuse(RefuseReason reason, uint64_t mapChecksum,
                                   const std::string &version);
-std::vector<uint8_t> encodeKeys(uint32_t ack, int8_t ahead, uint32_t first, const uint8_t *keys,
-                                size_t count);
-std::vector<uint8_t> encodeChecksum(uint32_t tick, uint64_t checksum);
-std::vector<uint8_t> encodeWatched(uint32_t first, const uint8_t *keyPairs, size_t ticks);
-std::vector<uint8_t> encodeNewGame();
+// Keys, Checksum, Watched and NewGame name their round (0, 1, ... counted modulo 256): a
+// message of another round is not this round's.
+std::vector<uint8_t> encodeKeys(uint8_t round, uint32_t ack, int8_t ahead, uint32_t first,
+                                const uint8_t *keys, size_t count);
+std::vector<uint8_t> encodeChecksum(uint8_t round, uint32_t tick, uint64_t checksum);
+std::vector<uint8_t> encodeWatched(uint8_t round, uint32_t first, const uint8_t *keyPairs,
+                                   size_t ticks);
+std::vector<uint8_t> encodeNewGame(uint8_t round);
 std::vector<uint8_t> encodeGoodbye(GoodbyeReason reason, uint32_t tick);
 
 // The checksum of a map file's contents the handshake compares (64-bit FNV-1a).

@@ -32,6 +32,15 @@ void NetPlay::startEngine() {
     engine->keepSoundInStep(soundInStep);
 }
 
+void NetPlay::newRound() {
+    session.newRound();
+    engine.reset(); // made again, saving tick 0, at the next service()
+    forwarded = 0;
+    ownSumTick = remoteSumTick = 0;
+    watched = 0;
+    yieldCountdown = 0;
+}
+
 NetPhase NetPlay::phase() const {
     const NetPhase phase = session.phase();
     // a watcher has finished when the host has, and it has run every tick it was sent

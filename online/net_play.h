@@ -9,13 +9,16 @@
 //   3. On every tick of the game's 51 ms clock: play.tick(keys), with this machine's person's
 //      actions (heldActionBits of either key set or a pad; a watcher passes 0). It runs the
 //      ticks due (0 while waiting for the other, a few at once for a watcher catching up);
-//      runTick is called for every run, again ones included; draw the state it leaves
-//      (play.currentTick()). Sound under rollback: play.keepSoundInStep(true) once.
+//      runTick is called for every run, again ones included (hold its keys with
+//      ActionBitsHeld, then stepPlayTick); draw the state it leaves (play.currentTick()).
+//      Sound under rollback: play.keepSoundInStep(true) once.
 //   4. play.phase(): Waiting (host) / Connecting (join, watch): the waiting screen, with
 //      config.port; ESC there: play.leave(). Playing: the round. Failed: show
 //      play.failureText() (one line, also on standard error) and go back to the title screen.
 //      Finished: the whole round was confirmed on both machines.
-//   5. N: play.askNewGame(); play.newGameAsked() is true once when the other side pressed N.
+//   5. N: play.askNewGame(); play.newGameAsked() is true once when the other side pressed N
+//      (on a watcher: when the host started the next round). Either way, load the map again
+//      and call play.newRound() on each machine; keys of the old round are never mixed in.
 //      ESC during play: play.leave() (the other side fails with "the other player left").
 //   6. --record: write play's confirmedKeys() (writeConfirmedDemo); `confirmed` is called once
 //      per confirmed tick, in order, for the trace.
@@ -48,6 +51,9 @@ class NetPlay {
     void keepSoundInStep(bool on);
     void askNewGame() { session.askNewGame(); }
     bool newGameAsked() { return session.newGameAsked(); }
+    // Start the next round (both players, after N on either; a watcher after newGameAsked()),
+    // with the map loaded again: tick 0 is the state as it stands now.
+    void newRound();
 
     NetPhase phase() const;
     NetFailure failure() const { return session.failure(); }

@@ -17,7 +17,8 @@ constexpr size_t ChannelCount = 2;
 constexpr size_t SpareSlots = 2;          // connections a full host can still answer, refusing
 constexpr int MaxEventsPerService = 256;  // ENet events one service() handles at most
 constexpr uint32_t ClosingLimitMs = 2000; // a goodbye that is not answered: close anyway
-constexpr size_t MaxPendingSums = 1024;   // checksums of the other not yet compared
+constexpr size_t MaxPendingSums = 1024;   // checksums of the other not yet taken
+constexpr size_t MaxNotices = 16;         // lines kept for the driver to show
 constexpr size_t MaxDatagramBytes = ENET_HOST_DEFAULT_MTU; // ENet never sends longer
 constexpr size_t WaitingDataBytes = 64 * 1024; // what a peer may hold waiting for reassembly
 
@@ -36,18 +37,18 @@ std::string desyncText(uint32_t tick) {
     return "desync at tick " + std::to_string(tick) + ": the two machines' confirmed states differ";
 }
 
-const char *refuseText(RefuseReason reason) {
+std::string refuseText(RefuseReason reason) {
     switch (reason) {
     case RefuseReason::Protocol:
-        return "another network protocol";
+        return "this machine speaks another network protocol";
     case RefuseReason::Version:
-        return "another version of the game";
+        return "this machine runs another version of the game";
     case RefuseReason::Map:
-        return "another map";
+        return "this machine plays another map";
     case RefuseReason::Full:
-        return "a game that already has two players (--watch to watch it)";
+        return "the game already has two players (--watch to watch it)";
     case RefuseReason::Watchers:
-        return "a game that already has as many watchers as it takes";
+        return "the game already has " + std::to_string(MaxWatchers) + " watchers";
     }
     return "?";
 }
@@ -292,6 +293,11 @@ void NetSession::handleReceive(_ENetPeer *peer, const uint8_t *data, size_t size
         return;
     }
     const bool playing = phase_ == NetPhase::Playing || phase_ == NetPhase::Closing;
+    const bool roundMessage = message.type == MessageType::Keys ||
+                              message.type == MessageType::Checksum ||
+                              message.type == MessageType::Watched;
+    if (roundMessage && message.round != round_)
+        return; // the round before (or, until this machine starts it, the next)
     switch (message.type) {
     case MessageType::Welcome:
         if (phase_ == NetPhase::Connecting)
@@ -321,7 +327,7 @@ void NetSession::handleReceive(_ENetPeer *peer, const uint8_t *data, size_t size
         }
         break;
     case MessageType::NewGame:
-        if (playing && config_.role != NetRole::Watch) {
+        if (playing && message.round == static_cast<uint8_t>(round_ + 1)) {
             newGameAsked_ = true;
             return;
         }
@@ -368,7 +374,8 @@ void NetSession::handleHello(_ENetPeer *peer, const Message &message) {
                               reason == RefuseReason::Map;
         if (player && mismatch && phase_ == NetPhase::Waiting)
             return fail(NetFailure::Refused, line);
-        notices_.push_back(line);
+        if (notices_.size() < MaxNotices)
+            notices_.push_back(line);
         return;
     }
     sendTo(peer, encodeWelcome(config_.mapChecksum, config_.version, sessionTicks_), true);
@@ -405,8 +412,7 @@ void NetSession::handleWelcome(const Message &message) {
 
 void NetSession::handleRefuse(const Message &message) {
     fail(NetFailure::Refused,
-         std::string("refused by the host: this machine has ") +
-             refuseText(static_cast<RefuseReason>(message.reason)) +
+         "refused by the host: " + refuseText(static_cast<RefuseReason>(message.reason)) +
              (message.reason == static_cast<uint8_t>(RefuseReason::Version)
                   ? " (the host runs " + message.version + ", this machine " + config_.version + ")"
                   : ""));
@@ -449,7 +455,7 @@ bool NetSession::takeRemoteChecksum(uint32_t &tick, uint64_t &checksum) {
 
 void NetSession::sendChecksum(uint32_t tick, uint64_t checksum) {
     if (phase_ == NetPhase::Playing && other_ && config_.role != NetRole::Watch)
-        sendTo(other_, encodeChecksum(tick, checksum), true);
+        sendTo(other_, encodeChecksum(round_, tick, checksum), true);
 }
 
 void NetSession::reportDesync(uint32_t tick) {
@@ -491,7 +497,8 @@ void NetSession::sendKeys() {
     const uint32_t first = remoteAck_ + 1;
     const size_t count = std::min<size_t>(localTicks() - remoteAck_, MaxKeysPerMessage);
     const int8_t ahead = static_cast<int8_t>(std::clamp(ticksAhead_, -127, 127));
-    sendTo(other_, encodeKeys(remoteTicks(), ahead, first, local_.data() + remoteAck_, count),
+    sendTo(other_,
+           encodeKeys(round_, remoteTicks(), ahead, first, local_.data() + remoteAck_, count),
            false);
     lastKeysSentMs_ = enet_time_get();
 }
@@ -520,7 +527,25 @@ void NetSession::roundConfirmed() {
 
 void NetSession::askNewGame() {
     if (other_ && phase_ == NetPhase::Playing && config_.role != NetRole::Watch)
-        sendTo(other_, encodeNewGame(), true);
+        sendTo(other_, encodeNewGame(static_cast<uint8_t>(round_ + 1)), true);
+}
+
+void NetSession::newRound() {
+    round_++;
+    local_.clear();
+    remote_.clear();
+    watched_.clear();
+    remoteSums_.clear();
+    remoteAck_ = 0;
+    remoteAhead_ = 0;
+    ticksAhead_ = 0;
+    roundConfirmed_ = false;
+    otherFinished_ = false;
+    newGameAsked_ = false;
+    for (PeerInfo *watcher : watchers_) {
+        watcher->watchedSent = 0;
+        sendTo(watcher->peer, encodeNewGame(round_), true);
+    }
 }
 
 bool NetSession::newGameAsked() {
@@ -545,7 +570,7 @@ void NetSession::sendWatched() {
                 pairs.push_back(hostFirst ? localKeys(tick) : remoteKeys(tick));
                 pairs.push_back(hostFirst ? remoteKeys(tick) : localKeys(tick));
             }
-            sendTo(watcher->peer, encodeWatched(first, pairs.data(), ticks), true);
+            sendTo(watcher->peer, encodeWatched(round_, first, pairs.data(), ticks), true);
             watcher->watchedSent += ticks;
         }
     }

@@ -114,9 +114,13 @@ class NetSession {
     // This machine ran and checked the whole round: say goodbye once the other holds all our
     // keys, then Finished.
     void roundConfirmed();
-    // N on this machine: tell the other; newGameAsked() is true once when the other pressed N.
+    // N on this machine: tell the other; newGameAsked() is true once when the other pressed N
+    // (a watcher: when the host started a new round).
     void askNewGame();
     bool newGameAsked();
+    // Start the next round on this machine (after N here or there): the keys and checksums
+    // of the last one forgotten, ticks from 1 again; the host restarts its watchers too.
+    void newRound();
 
     // --- Watchers ---
     // Ticks whose confirmed keys of both cows have come from the host.
@@ -167,6 +171,7 @@ class NetSession {
     std::deque<std::pair<uint32_t, uint64_t>> remoteSums_; // the other's checksums, not taken
     bool roundConfirmed_ = false;
     bool newGameAsked_ = false;
+    uint8_t round_ = 0; // rounds played before this one, modulo 256
     bool otherFinished_ = false;
     NetStats stats_;
 };

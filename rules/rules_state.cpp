@@ -41,16 +41,13 @@ const ObjectIndex &changeableObjects() {
     return indexed;
 }
 
-// FNV-1a over the canonical bytes: fixed widths, little-endian, floats by their bits.
+// The canonical encoding is a sequence of 32-bit values (floats by their bits, flags and bytes
+// widened), folded FNV-1a style a value at a time and mixed at the end.
 class Checksum {
   public:
-    void byte(unsigned char b) {
-        sum ^= b;
-        sum *= 0x100000001b3ULL;
-    }
     void word(std::uint32_t w) {
-        for (int i = 0; i < 4; i++)
-            byte(static_cast<unsigned char>(w >> (8 * i)));
+        sum ^= w;
+        sum *= 0x100000001b3ULL;
     }
     void integer(int value) { word(static_cast<std::uint32_t>(value)); }
     void real(float value) {
@@ -58,8 +55,14 @@ class Checksum {
         std::memcpy(&bits, &value, sizeof bits);
         word(bits);
     }
-    void flag(bool value) { byte(value ? 1 : 0); }
-    std::uint64_t value() const { return sum; }
+    void flag(bool value) { word(value ? 1 : 0); }
+    void byte(unsigned char b) { word(b); }
+    std::uint64_t value() const { // the finaliser of splitmix64: every bit reaches every bit
+        std::uint64_t z = sum;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
 
   private:
     std::uint64_t sum = 0xcbf29ce484222325ULL;

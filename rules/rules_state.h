@@ -14,8 +14,11 @@ struct ObjectState {
     int hitsLeft; // as it stood (gates count head-butts down)
 };
 
-// Everything the rules read or write between ticks, for the world it was saved from. The tiles
-// and the objects no touch can change never change during a round and are not held. Copyable.
+// Everything the rules read or write between ticks, for the world it was saved from. Copyable.
+// Not held, because no tick changes them: the tiles, the objects no touch can change (solid
+// things, scenery, markers), the map's size and the kind tables; nor the key table, whose
+// actions' keys whoever runs a tick holds before it (net/action_bits.h), nor the list of
+// objects taken, which is empty between ticks.
 struct RulesState {
     Cow cows[2];                      // cow1 and cow2; their pointers are re-derived on restore
     float modelScale[2];              // the drawing scales, which the rules read (the moo)

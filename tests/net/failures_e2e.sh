@@ -11,6 +11,12 @@ python3 "$here/scripts.py" play 6 200 2 join.txt
 printf '_ _ _1_ \n' >onecow.map
 sed '1s/^_/~/' farm.map >other.map # one tile differs
 
+# a desync: the host's rules go wrong at tick 25; both stop at the checksum of tick 30
+portD=$(free_port)
+run_peer desync-host --host "$portD" farm.map host.txt --nudge-at 25 "${fast[@]}"
+sleep 0.3
+run_peer desync-join --join "127.0.0.1:$portD" farm.map join.txt "${fast[@]}"
+
 # one_line_exit CODE ARGS...: pasturon-peer ends at once with CODE and one line
 one_line_exit() {
     local code=$1; shift
@@ -66,6 +72,14 @@ sleep 1.5
 kill -STOP "$silent"
 stopped=$SECONDS
 
+expect_status desync-host 3 "desync at tick 30"
+expect_status desync-join 3 "desync at tick 30"
+for side in host join; do
+    demo=pasturon-peer-desync-$side.txt
+    grep -q "keys are in $demo" desync-$side.err || fail "no demo named: $(cat desync-$side.err)"
+    [ "$(python3 -c "import sys; print(sum(int(l.split()[0]) for l in open(sys.argv[1]) if l[0] != '#'))" "$demo")" -ge 30 ] ||
+        fail "$demo holds less than the 30 confirmed ticks"
+done
 expect_status protocol-host 5 "network protocol 99"
 expect_status protocol-join 5 "refused by the host"
 expect_status version-host 5 "version 0.0.1-other"

@@ -16,13 +16,13 @@ std::vector<uint8_t> encodeAgain(const Message &m) {
     case MessageType::Refuse:
         return encodeRefuse(static_cast<RefuseReason>(m.reason), m.mapChecksum, m.version);
     case MessageType::Keys:
-        return encodeKeys(m.ack, m.ahead, m.first, m.keys.data(), m.keys.size());
+        return encodeKeys(m.round, m.ack, m.ahead, m.first, m.keys.data(), m.keys.size());
     case MessageType::Checksum:
-        return encodeChecksum(m.first, m.checksum);
+        return encodeChecksum(m.round, m.first, m.checksum);
     case MessageType::Watched:
-        return encodeWatched(m.first, m.keys.data(), m.keys.size() / 2);
+        return encodeWatched(m.round, m.first, m.keys.data(), m.keys.size() / 2);
     case MessageType::NewGame:
-        return encodeNewGame();
+        return encodeNewGame(m.round);
     case MessageType::Goodbye:
         return encodeGoodbye(static_cast<GoodbyeReason>(m.reason), m.first);
     }

@@ -12,10 +12,10 @@ std::vector<std::vector<uint8_t>> everyKind() {
     return {encodeHello(Role::Watcher, 0x1122334455667788ull, "1.0.0"),
             encodeWelcome(42, "1.0.0", 2000),
             encodeRefuse(RefuseReason::Full, 42, "1.0.0"),
-            encodeKeys(17, -3, 12, keys, 3),
-            encodeChecksum(20, 0xfeedface12345678ull),
-            encodeWatched(1, pairs, 2),
-            encodeNewGame(),
+            encodeKeys(2, 17, -3, 12, keys, 3),
+            encodeChecksum(2, 20, 0xfeedface12345678ull),
+            encodeWatched(2, 1, pairs, 2),
+            encodeNewGame(3),
             encodeGoodbye(GoodbyeReason::Desync, 120)};
 }
 
@@ -31,6 +31,7 @@ TEST(NetMessages, ReadBackAsWritten) {
     ASSERT_TRUE(decodeMessage(all[1].data(), all[1].size(), m));
     EXPECT_EQ(m.sessionTicks, 2000u);
     ASSERT_TRUE(decodeMessage(all[3].data(), all[3].size(), m));
+    EXPECT_EQ(m.round, 2);
     EXPECT_EQ(m.ack, 17u);
     EXPECT_EQ(m.ahead, -3);
     EXPECT_EQ(m.first, 12u);
@@ -60,13 +61,13 @@ TEST(NetMessages, RefusesWhatIsCutShortOrRunsOn) {
 TEST(NetMessages, RefusesValuesOutOfRange) {
     Message m;
     const uint8_t high[1] = {0x80}; // no action has bit 7
-    auto keys = encodeKeys(0, 0, 1, high, 1);
+    auto keys = encodeKeys(0, 0, 0, 1, high, 1);
     EXPECT_FALSE(decodeMessage(keys.data(), keys.size(), m));
     const uint8_t none[1] = {0};
-    auto tickZero = encodeKeys(0, 0, 0, none, 1); // ticks count from 1
+    auto tickZero = encodeKeys(0, 0, 0, 0, none, 1); // ticks count from 1
     EXPECT_FALSE(decodeMessage(tickZero.data(), tickZero.size(), m));
     std::vector<uint8_t> many(MaxKeysPerMessage + 1, 0);
-    auto tooMany = encodeKeys(0, 0, 1, many.data(), many.size());
+    auto tooMany = encodeKeys(0, 0, 0, 1, many.data(), many.size());
     EXPECT_FALSE(decodeMessage(tooMany.data(), tooMany.size(), m));
     auto goodbye = encodeGoodbye(GoodbyeReason::Quit, 0);
     goodbye[1] = 9; // no such reason

@@ -4,9 +4,11 @@
 scripts.py play SEED TICKS COW FILE   a varied script for cow COW (1 or 2): runs of walking,
                                       turning, jumps, head-butts and the controls key, with a
                                       few keys of the other cow mixed in (the peer ignores them)
-scripts.py merge HOST JOIN FILE       the keys the session plays: cow 1's from HOST, cow 2's
+scripts.py merge HOST JOIN FILE [DELAY1 DELAY2]
+                                      the keys the session plays: cow 1's from HOST, cow 2's
                                       from JOIN, as long as HOST (JOIN holding nothing after
-                                      its end); as pasturon-replay reads it
+                                      its end), each cow's held back by its machine's input
+                                      delay; as pasturon-replay reads it
 """
 import random
 import sys
@@ -59,13 +61,17 @@ def ticks_of(path):
     return out
 
 
-def merge(host, join, path):
+def merge(host, join, path, delay1=0, delay2=0):
     cow1 = {code(k) for k in ACTIONS[1]}
     cow2 = {code(k) for k in ACTIONS[2]}
     first, second = ticks_of(host), ticks_of(join)
+
+    def keys_at(ticks, t):
+        return ticks[t] if 0 <= t < len(ticks) else set()
+
     with open(path, "w") as f:
-        for t, keys in enumerate(first):
-            held = (keys & cow1) | ((second[t] if t < len(second) else set()) & cow2)
+        for t in range(len(first)):
+            held = (keys_at(first, t - delay1) & cow1) | (keys_at(second, t - delay2) & cow2)
             f.write("1 %s\n" % " ".join(str(k) for k in sorted(held)))
 
 
@@ -73,4 +79,4 @@ if __name__ == "__main__":
     if sys.argv[1] == "play":
         play(int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5])
     else:
-        merge(sys.argv[2], sys.argv[3], sys.argv[4])
+        merge(sys.argv[2], sys.argv[3], sys.argv[4], *[int(d) for d in sys.argv[5:7]])

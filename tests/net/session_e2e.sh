@@ -16,6 +16,16 @@ fast=(--tick-ms 20) # the game's 51 ms ticks would make this a two-minute test
 run_peer host --host "$port" farm.map host.txt --trace host.jsonl --stats "${fast[@]}"
 sleep 0.3
 run_peer join --join "127.0.0.1:$relay_port" "${fast[@]}" farm.map join.txt --trace join.jsonl --stats
+# the short session with input delays (3 on the host, 1 on the joiner)
+python3 "$here/scripts.py" play 13 300 1 host-delay.txt
+python3 "$here/scripts.py" play 14 300 2 join-delay.txt
+python3 "$here/scripts.py" merge host-delay.txt join-delay.txt merged-delay.txt 3 1
+"$replay" farm.map merged-delay.txt >replay-delay.jsonl
+port2=$(free_port)
+run_peer host-delay --host "$port2" farm.map host-delay.txt --input-delay 3 --trace host-delay.jsonl "${fast[@]}"
+sleep 0.3
+run_peer join-delay --join "127.0.0.1:$port2" farm.map join-delay.txt --input-delay 1 --trace join-delay.jsonl "${fast[@]}"
+
 # nonsense at the host's port while it plays: short, long, random, a forged ENet header
 python3 - "$port" <<'PY'
 import random, socket, sys, time
@@ -30,10 +40,13 @@ for n in range(200):
 PY
 # a watcher that comes late catches up from the first tick
 run_peer watch farm.map --trace watch.jsonl --watch "127.0.0.1:$relay_port" "${fast[@]}" --stats
-for name in host join watch; do expect_status "$name" 0; done
+for name in host join watch host-delay join-delay; do expect_status "$name" 0; done
 for name in host join watch; do
     cmp -s "$name.jsonl" replay.jsonl || fail "$name's trace differs from pasturon-replay's"
     grep -q "^ticks $ticks, " "$name.out" || fail "$name's stats: $(cat "$name.out")"
+done
+for name in host-delay join-delay; do
+    cmp -s "$name.jsonl" replay-delay.jsonl || fail "$name's trace differs from pasturon-replay's"
 done
 dropped=$(sed 's/.*dropped \([0-9]*\).*/\1/' host.out)
 [ "$dropped" -gt 0 ] || fail "the host counted no dropped datagram: $(cat host.out)"

@@ -11,6 +11,7 @@
 #include "online/net_play.h"
 #include "rules/console.h"
 #include "rules/kind_rules.h"
+#include "rules/cow.h"
 #include "rules/play_tick.h"
 #include "world/grids.h"
 
@@ -55,6 +56,7 @@ struct Options {
     const char *record = nullptr;
     int inputDelay = 0;
     int tickMs = DefaultTickMs;
+    long nudgeAt = -1; // tests: this machine's rules go wrong at this tick
     std::string version = PASTURON_VERSION_STRING;
     bool stats = false;
     bool roleGiven = false;
@@ -120,6 +122,10 @@ std::string readOptions(int argc, char **argv, Options &options) {
             if (protocol < 0)
                 error = "bad protocol \"" + std::string(argv[i]) + "\"";
             options.net.protocol = static_cast<uint16_t>(protocol);
+        } else if (arg == "--nudge-at" && hasValue) { // tests: a desync
+            options.nudgeAt = number(argv[++i], 1, MaxSessionTicks);
+            if (options.nudgeAt < 0)
+                error = "bad tick \"" + std::string(argv[i]) + "\"";
         } else if (arg == "--tick-ms" && hasValue) { // tests: faster ticks
             options.tickMs = static_cast<int>(number(argv[++i], 1, 1000));
             if (options.tickMs < 0)
@@ -185,11 +191,14 @@ int main(int argc, char **argv) {
     std::unique_ptr<ConfirmedTrace> trace;
     if (traceFile)
         trace = std::make_unique<ConfirmedTrace>(traceFile.get());
-    auto runTick = [&trace](long long tick, ActionBits cow1, ActionBits cow2, bool) {
+    const long nudgeAt = options.nudgeAt;
+    auto runTick = [&trace, nudgeAt](long long tick, ActionBits keys1, ActionBits keys2, bool) {
         if (trace)
             trace->beginTick();
-        holdActionBits(cow1, cow2);
+        holdActionBits(keys1, keys2);
         stepPlayTick();
+        if (tick == nudgeAt)
+            cow1->x += 0.01f; // on every run of the tick, so only the other machine differs
         if (trace)
             trace->endTick(tick);
     };
@@ -214,8 +223,9 @@ int main(int argc, char **argv) {
         const NetPhase phase = play.phase();
         if (phase == NetPhase::Failed || phase == NetPhase::Finished)
             break;
-        Clock::time_point now = Clock::now();
-        if (phase != NetPhase::Playing && phase != NetPhase::Closing)
+        const Clock::time_point now = Clock::now();
+        const bool playing = phase == NetPhase::Playing || phase == NetPhase::Closing;
+        if (!playing)
             due = now; // the first tick when the round begins
         else if (now >= due) {
             const long long next = play.currentTick() + 1; // the person's keys at this tick
@@ -224,7 +234,9 @@ int main(int argc, char **argv) {
             if (now - due > MaxCatchUpTicks * tickLength)
                 due = now; // a stall is forgotten, as in the game
         }
-        std::this_thread::sleep_until(std::min(due, Clock::now() + std::chrono::milliseconds(1)));
+        // listen again within a millisecond, or at the next tick if that comes first
+        const Clock::time_point wake = now + std::chrono::milliseconds(1);
+        std::this_thread::sleep_until(playing && due < wake ? due : wake);
     }
     trace.reset(); // the confirmed lines written out
     const double seconds = std::chrono::duration<double>(Clock::now() - begun).count();
