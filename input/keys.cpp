@@ -46,15 +46,3 @@ void releaseKeysNotHeld(bool (*physicallyDown)(int code)) {
         if ((keyTable[code] & KeyboardSource) && !physicallyDown(code))
             keyTable[code] &= ~static_cast<unsigned>(KeyboardSource);
 }
-
-KeyTable copyKeyTable() {
-    KeyTable table;
-    for (int code = 0; code < KeyCodeCount; code++)
-        table.held[code] = keyTable[code];
-    return table;
-}
-
-void restoreKeyTable(const KeyTable &table) {
-    for (int code = 0; code < KeyCodeCount; code++)
-        keyTable[code] = table.held[code];
-}

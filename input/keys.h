@@ -43,10 +43,3 @@ void setKeySources(int code, unsigned sources); // exactly these hold the key (a
 // Release every key the keyboard holds for which `physicallyDown` says no (keys lost with the
 // focus); never presses a key and leaves the gamepads' keys alone.
 void releaseKeysNotHeld(bool (*physicallyDown)(int code));
-// The whole table, to put back after holding other keys for a moment (a network tick, run with
-// exactly the keys it had, while the keyboard and the pads hold what they hold now).
-struct KeyTable {
-    unsigned held[KeyCodeCount];
-};
-KeyTable copyKeyTable();
-void restoreKeyTable(const KeyTable &table);

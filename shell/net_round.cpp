@@ -32,9 +32,8 @@
 
 namespace {
 
-constexpr int ServiceEveryMs = 5;    // the idle callback sleeps no longer during a network game
-constexpr int NewGameGraceMs = 1500; // after N: the most the old session is kept to say so
-constexpr int RejoinDelayMs = 500;   // after N: a joiner reconnects this much after the host
+constexpr int ServiceEveryMs = 5;      // the idle callback sleeps no longer during a network game
+constexpr int NextRoundTitleMs = 1500; // after N: the title screen shows this long on each machine
 constexpr int ExitBadOption = 2;
 constexpr int StartGame = -1;
 
@@ -45,14 +44,13 @@ int inputDelay;
 std::string startFolder; // where the game was started: a desync's demo goes there
 
 // --- Process lifetime ---
-// What this machine is doing: waiting for the other (title), playing a round, ending it after
-// N (the old session says so), between two sessions, or stopped after a failure (title).
-enum class Stage { Waiting, Playing, EndingRound, Restarting, Stopped };
+// What this machine is doing: waiting for the other (title), playing a round, on the title
+// between two rounds after N, or stopped after a failure or the end (title).
+enum class Stage { Waiting, Playing, NextRound, Stopped };
 Stage stage = Stage::Waiting;
 std::unique_ptr<NetPlay> play;
 std::unique_ptr<ConfirmedTrace> trace; // the first round's, with --trace
 bool recording;                        // the first round's confirmed keys go to --record
-bool askedHere;                        // EndingRound: N was pressed on this machine
 int stageSinceMs;                      // when the stage began (the game's elapsed time)
 std::string stopLine;                  // Stopped: why, as on standard error
 bool spaceUp;                          // SPACE seen up since the title last acted on it
@@ -144,9 +142,7 @@ std::string upperCase(std::string text) {
 // One tick of the rules with exactly these keys; the keyboard and the pads keep holding what
 // they hold. A tick run again prints nothing again.
 void runTick(long long tick, ActionBits cow1, ActionBits cow2, bool again) {
-    const KeyTable held = copyKeyTable();
-    releaseAllKeys();
-    holdActionBits(cow1, cow2);
+    const ActionBitsHeld held(cow1, cow2);
     const bool echo = consoleEcho;
     consoleEcho = echo && !again;
     if (trace)
@@ -155,7 +151,6 @@ void runTick(long long tick, ActionBits cow1, ActionBits cow2, bool again) {
     if (trace)
         trace->endTick(tick);
     consoleEcho = echo;
-    restoreKeyTable(held);
 }
 
 void tickConfirmed(long long tick) {
@@ -205,14 +200,17 @@ void endRound() {
     screenChanged = true;
 }
 
-// The session closed; the farm loaded afresh for the next round.
-void closeSession(bool sayGoodbye) {
-    if (play && sayGoodbye)
-        play->leave();
-    play.reset();
+// The farm loaded afresh for the next round.
+void reloadWorld() {
     endComputerRound();
     loadMap(GameMapPath);
     hudIntroCounter = 0;
+}
+
+// The session closed (the other machine has been told or has gone).
+void closeSession() {
+    play.reset();
+    reloadWorld();
 }
 
 // The session failed: one line on standard error and on the title screen (a desync's confirmed
@@ -228,7 +226,7 @@ void stopOnFailure() {
     std::fprintf(stderr, "pasturon: %s\n", stopLine.c_str());
     const int status = static_cast<int>(play->failure());
     endRound();
-    closeSession(false);
+    closeSession();
     if (demoPlaying()) {
         std::fflush(stdout);
         std::exit(status);
@@ -254,24 +252,16 @@ void beginNetRound() {
     setStage(Stage::Playing);
 }
 
-// N pressed here, or the other asked: the old session stays a moment to say so.
-void beginNewGame(bool here) {
-    play->askNewGame(); // a request, or the answer that lets the asker go
-    askedHere = here;
+// N pressed here (the other is told), or there: the title screen for a moment, then the next
+// round from the farm loaded afresh, on both machines (and their watchers).
+void beginNextRound(bool here) {
+    if (here)
+        play->askNewGame();
     endRound();
-    setStage(Stage::EndingRound);
+    reloadWorld();
+    play->newRound();
+    setStage(Stage::NextRound);
 }
-
-void followEndingRound() {
-    const NetPhase phase = play->phase();
-    const bool answered = askedHere && play->newGameAsked();
-    const bool gone = phase == NetPhase::Failed || phase == NetPhase::Finished;
-    if (!answered && !gone && nowMs() - stageSinceMs < NewGameGraceMs)
-        return;
-    closeSession(!gone);
-    setStage(Stage::Restarting); // a host opens at once; the others let it
-}
-
 void leaveAtExit() {
     if (play && play->phase() != NetPhase::Finished)
         play->leave();
@@ -341,15 +331,7 @@ void startNetGame() {
 }
 
 int serviceNetGame() {
-    if (!networked)
-        return INT_MAX;
-    if (stage == Stage::Restarting) {
-        const bool host = config.role == NetRole::Host;
-        if (host || nowMs() - stageSinceMs >= RejoinDelayMs)
-            openSession();
-        return ServiceEveryMs;
-    }
-    if (!play)
+    if (!networked || !play)
         return INT_MAX;
     play->service();
     for (const std::string &notice : play->takeNotices())
@@ -367,19 +349,23 @@ int serviceNetGame() {
             stopOnFailure();
         } else if (phase == NetPhase::Finished) { // a round of known length, all confirmed
             endRound();
-            closeSession(false);
+            closeSession();
             if (demoPlaying())
                 demoPlayedOut();
             stopLine = "the round is over";
             setStage(Stage::Stopped);
-        } else if (!play->watching() && play->newGameAsked()) {
-            beginNewGame(false);
+        } else if (play->newGameAsked()) {
+            beginNextRound(false);
         }
         break;
-    case Stage::EndingRound:
-        followEndingRound();
+    case Stage::NextRound:
+        if (phase == NetPhase::Failed)
+            stopOnFailure();
+        else if (play->newGameAsked()) // the other's N while this machine's title showed
+            beginNextRound(false);
+        else if (nowMs() - stageSinceMs >= NextRoundTitleMs)
+            beginNetRound();
         break;
-    case Stage::Restarting:
     case Stage::Stopped:
         break;
     }
@@ -402,10 +388,8 @@ void netRulesTick() {
 
 void netTitleKeys() {
     const bool down = isKeyDown(VK_Space);
-    if (down && spaceUp && stage == Stage::Stopped) {
-        closeSession(false);
+    if (down && spaceUp && stage == Stage::Stopped)
         openSession(); // try again
-    }
     spaceUp = !down;
 }
 
@@ -423,9 +407,8 @@ void drawNetTitle() {
                     where;
         break;
     case Stage::Playing:
-    case Stage::EndingRound:
-    case Stage::Restarting:
-        first = "NEW GAME: WAITING FOR THE OTHER PLAYER";
+    case Stage::NextRound:
+        first = "NEW GAME: THE NEXT ROUND STARTS ON BOTH MACHINES";
         second = "ESC: QUIT";
         break;
     case Stage::Stopped:
@@ -441,7 +424,7 @@ void netNewGameKey() {
     const bool pressed = down && !newGameKeyDown;
     newGameKeyDown = down;
     if (pressed && stage == Stage::Playing && play && !play->watching())
-        beginNewGame(true);
+        beginNextRound(true);
 }
 
 bool netRefusesPause() {
