@@ -48,6 +48,5 @@ peer_pid=$!
 run_game --join "127.0.0.1:$port" --play "$script"
 wait "$peer_pid"
 [ "$GAME_STATUS" = 5 ] || fail "a join refused by the host ended with $GAME_STATUS, not 5"
-grep -qx "pasturon: refused by the host: this machine has another version of the game (the host runs 0.0.1, this machine .*)" \
-    "$GAME_ERR" || fail "a refused join said: $(cat "$GAME_ERR")"
+grep -qx "pasturon: refused by the host: .*another version.*0\.0\.1.*" "$GAME_ERR" || fail "a refused join said: $(cat "$GAME_ERR")"
 echo "$(wc -l <"$E2E_TMP/peer.jsonl") confirmed trace lines the same in the game, the peer and pasturon-replay"
