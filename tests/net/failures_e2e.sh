@@ -50,11 +50,12 @@ refusal version farm.map join.txt --version-as 0.0.1-other
 refusal map other.map join.txt
 
 # a third player is refused; the game goes on to its end
+python3 "$here/scripts.py" play 8 500 1 host-long.txt # 10 s: the third comes well within it
 port3=$(free_port)
-run_peer third-host --host "$port3" farm.map host.txt "${fast[@]}"
+run_peer third-host --host "$port3" farm.map host-long.txt "${fast[@]}"
 sleep 0.3
 run_peer third-join --join "127.0.0.1:$port3" farm.map join.txt "${fast[@]}"
-sleep 1
+sleep 2
 run_peer third --join "127.0.0.1:$port3" farm.map join.txt "${fast[@]}"
 
 # nobody at the port: given up after 10 s

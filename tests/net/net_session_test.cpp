@@ -1,6 +1,6 @@
-// net_session_test.cpp: a host, a joiner and a watcher on the loopback in one process: the keys
-// cross both ways and reach the watcher, and after N a new round starts afresh, its keys never
-// mixed with the old round's.
+// net_session_test.cpp: sessions on the loopback in one process: the keys cross both ways and
+// reach a watcher, after N a new round starts afresh (its keys never mixed with the old
+// round's), and a host takes no more than its 8 watchers.
 #include "online/net_session.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <thread>
@@ -97,3 +98,28 @@ TEST(NetSession, KeysCrossAndANewRoundStartsAfresh) {
 }
 
 } // namespace
+
+TEST(NetSession, AHostTakesEightWatchersAndRefusesTheNinth) {
+    const uint16_t port = freePort();
+    NetSession host;
+    ASSERT_TRUE(host.start(configFor(NetRole::Host, port)));
+    std::vector<std::unique_ptr<NetSession>> watchers;
+    for (int i = 0; i <= MaxWatchers; i++) {
+        watchers.push_back(std::make_unique<NetSession>());
+        ASSERT_TRUE(watchers.back()->start(configFor(NetRole::Watch, port)));
+        // one at a time, so that the last one is the one too many
+        for (int n = 0; n < 5000 && watchers.back()->phase() == NetPhase::Connecting; n++) {
+            host.service();
+            for (auto &watcher : watchers)
+                watcher->service();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    for (int i = 0; i < MaxWatchers; i++)
+        EXPECT_EQ(watchers[i]->phase(), NetPhase::Playing) << i;
+    EXPECT_EQ(watchers.back()->failure(), NetFailure::Refused);
+    EXPECT_NE(watchers.back()->failureText().find("8 watchers"), std::string::npos)
+        << watchers.back()->failureText();
+    EXPECT_EQ(host.phase(), NetPhase::Waiting); // still waiting for its player
+    EXPECT_EQ(host.takeNotices().size(), 1u);
+}
