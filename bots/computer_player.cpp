@@ -44,14 +44,14 @@ struct Traits {
     bool items;           // goes out of its way for syringes and grow pills
     int buttLoad;         // least load of the rival that it butts for
     double buttChance;    // chance per tick of taking a chance to butt
-    bool strikeFirst;     // butts a rival that could butt it, and keeps a rival stunned
+    bool strikeFirst;     // butts first a rival that comes at it while it carries a load
     double denial;        // worth of a bale taken from the rival, against one gathered
 };
 
 const Traits &traitsOf(ComputerLevel level) {
-    static const Traits easy{24, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
-    static const Traits normal{10, 3, 0.004, 5, 2, true, true, false, 2, 0.6, false, 1.2};
-    static const Traits hard{6, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
+    static const Traits easy{40, 12, 0.02, 10, 8, false, false, false, 5, 0.15, false, 1.0};
+    static const Traits normal{30, 2, 0.002, 4, 1, true, true, false, 2, 0.6, false, 1.2};
+    static const Traits hard{30, 0, 0.0, 0, 0, true, true, true, 1, 1.0, true, 1.6};
     return level == ComputerLevel::Easy ? easy : level == ComputerLevel::Hard ? hard : normal;
 }
 
@@ -62,6 +62,13 @@ constexpr int BanTicks = 400;       // ticks a goal it failed to reach stays out
 constexpr float BumpCells = 2.0f;   // the two cows touch when nearer than this in x and in y
 constexpr float LungeMargin = 0.3f; // cells it keeps inside that reach when it aims a butt
 constexpr int ButtReach = 5;        // lunge steps of one head-butt
+constexpr int QuickLookTicks = 60;  // how far a quick look for the next bale searches
+
+// Hay, a syringe or a grow pill: what the computer goes for.
+bool isItem(const WorldObject *object) {
+    return object->touchHandler == pickUpHay || object->touchHandler == pickUpSyringe ||
+           object->touchHandler == takeGrowPill;
+}
 
 int sign(float value) {
     return value > 0 ? 1 : value < 0 ? -1 : 0;
@@ -83,6 +90,12 @@ int plus(int a, int b) {
 
 } // namespace
 
+// A cell the cow could not get into although its plan said so, kept out of plans for a while.
+struct StuckCell {
+    int cell;
+    long long until; // tick
+};
+
 struct ComputerPlayer {
     Cow *me;
     Traits traits;
@@ -92,22 +105,31 @@ struct ComputerPlayer {
     // way home with them shut [0] and broken open [1], made when the player starts.
     PlanGrid grids[2];
     std::vector<int> homeFields[2];
-    int gates = 0; // the one that holds now
+    int gates = 0;            // the one that holds now
+    int gatesOfToGoal = 0;    // the one toGoal was made with
+    std::vector<int> avoided; // the cells toGoal keeps out of
     FieldWork work;
     std::vector<int> noise;          // the fixed errors of its plans, per cell
     std::vector<int> fromMe, toGoal; // distance fields, in ticks
     const PlanGrid &grid() const { return grids[gates]; }
     const std::vector<int> &homeField() const { return homeFields[gates]; }
     std::vector<long long> bannedUntil; // per cell: not a goal before this tick
+    std::vector<int> itemCells;         // cells that held hay, a syringe or a pill lately
     Goal goal = Goal::None;
     int goalCell = -1;
     long long nextReplan = 0;
     int seenCarried = 0, seenBanked = 0, seenRivalBanked = 0, seenRivalCarried = 0;
+    bool quickLook = false, fullLook = false; // what the changes seen call for
     int bestDistance = Unreachable, stallTicks = 0;
+    int stalls = 0;                    // times in a row it got stuck on the way to this goal
+    std::vector<StuckCell> stuckCells; // where it got stuck lately
+    int aheadCell = -1;                // the cell its last move went for
     int wanderTicks = 0;
     Heading wander{1, 0};
     bool wanderJump = false;
-    int jumpOver = -1; // the cell the jump under way clears
+    int jumpOver = -1;           // the cell the jump under way clears
+    int aimTicks = 0;            // ticks spent turning toward the rival without a butt
+    long long buttRestUntil = 0; // no aiming at the rival before this tick
 };
 
 bool parseComputerLevel(const char *text, ComputerLevel &level) {
@@ -172,6 +194,12 @@ ComputerPlayer *startComputer(int cowNumber, ComputerLevel level, unsigned seed)
         for (int &n : player->noise)
             n = player->random.below(player->traits.pathNoise + 1);
     player->bannedUntil.assign(cells, 0);
+    for (int row = 0; row < mapRows; row++)
+        for (int column = 0; column < mapColumns; column++) {
+            const WorldObject *object = objectAt(column, row);
+            if (object && isItem(object))
+                player->itemCells.push_back(row * mapColumns + column);
+        }
     // both states of the rival's gates (the rules read as they stand, apart from that flag)
     for (int broken = 0; broken < 2; broken++) {
         PlanGrid &grid = player->grids[broken];
@@ -230,21 +258,23 @@ Option chooseGoal(ComputerPlayer &p) {
     const PlanGrid &grid = p.grid();
     const int here = cellOf(grid, me);
     std::vector<int> hay, items;
-    for (int row = 0; row < grid.rows; row++)
-        for (int column = 0; column < grid.columns; column++) {
-            const WorldObject *object = objectAt(column, row);
-            if (!object)
-                continue;
-            const int i = grid.index(column, row);
-            if (p.bannedUntil[i] > p.tick)
-                continue;
-            if (object->touchHandler == pickUpHay)
-                hay.push_back(i);
-            else if (p.traits.items &&
-                     ((object->touchHandler == pickUpSyringe && me->carriedEffect == noTouch) ||
-                      object->touchHandler == takeGrowPill))
-                items.push_back(i);
-        }
+    // what is left of the items the map started with (nothing new ever appears)
+    size_t kept = 0;
+    for (int i : p.itemCells) {
+        const WorldObject *object = objectAt(i % grid.columns, i / grid.columns);
+        if (!object || !isItem(object))
+            continue;
+        p.itemCells[kept++] = i;
+        if (p.bannedUntil[i] > p.tick)
+            continue;
+        if (object->touchHandler == pickUpHay)
+            hay.push_back(i);
+        else if (p.traits.items &&
+                 ((object->touchHandler == pickUpSyringe && me->carriedEffect == noTouch) ||
+                  object->touchHandler == takeGrowPill))
+            items.push_back(i);
+    }
+    p.itemCells.resize(kept);
     const double perBale = ticksPerBale(p, hay);
     const int homeNow = p.homeField()[here];
     const int carried = me->carriedHay, room = carryLimit - carried;
@@ -258,22 +288,39 @@ Option chooseGoal(ComputerPlayer &p) {
         if (score > best.score)
             best = {goal, cell, score};
     };
-    auto detourVia = [&](int cell) {
-        return plus(plus(p.fromMe[cell], p.homeField()[cell]),
-                    homeNow >= Unreachable ? 0 : -homeNow);
+    // ticks to an item on `cell`: walking in from a neighbour low enough to touch it
+    auto reach = [&](int cell) {
+        int best = Unreachable;
+        const int c = cell % grid.columns, r = cell / grid.columns;
+        for (int k = 0; k < 8; k++) {
+            const int ac = c - Headings[k].dx, ar = r - Headings[k].dy;
+            if (!grid.inside(ac, ar))
+                continue;
+            const int from = grid.index(ac, ar);
+            if (grid.canStep(from, k) && grid.touches(from, cell))
+                best = std::min(best, plus(p.fromMe[from], grid.cost[cell]));
+        }
+        return best;
+    };
+    // the extra ticks of going home by way of `cell`, `there` ticks away
+    auto detourVia = [&](int cell, int there) {
+        return plus(plus(there, p.homeField()[cell]), homeNow >= Unreachable ? 0 : -homeNow);
     };
     if (carried > 0 && (carried + me->bankedHay >= winningBank || room == 0 || hay.empty())) {
         best = {Goal::Home, -1, 0};
     } else {
         if (carried > 0)
             consider(Goal::Home, -1, 0, 0);
-        for (int h : hay)
+        for (int h : hay) {
+            const int there = reach(h);
             consider(Goal::Hay, h, 1,
-                     carried > 0 ? detourVia(h) : plus(p.fromMe[h], p.homeField()[h] / 2));
+                     carried > 0 ? detourVia(h, there) : plus(there, p.homeField()[h] / 2));
+        }
         if (p.traits.steals && rival->bankedHay > 0 && room > 0) {
             const int rivalHome = grid.index(rival->homeCol, rival->homeRow);
             const int gain = std::min(rival->bankedHay, room);
-            consider(Goal::Steal, rivalHome, gain * p.traits.denial, detourVia(rivalHome));
+            consider(Goal::Steal, rivalHome, gain * p.traits.denial,
+                     detourVia(rivalHome, p.fromMe[rivalHome]));
         }
         if (rival->carriedHay >= p.traits.buttLoad && room > 0 && !rival->stunned &&
             me->stamina > ButtStaminaCost) {
@@ -281,16 +328,18 @@ Option chooseGoal(ComputerPlayer &p) {
             if (p.fromMe[at] < 30) {
                 const int gain = std::min(rival->carriedHay, room);
                 consider(Goal::Chase, at, gain * p.traits.denial,
-                         plus(detourVia(at), p.fromMe[at]));
+                         plus(detourVia(at, p.fromMe[at]), p.fromMe[at]));
             }
         }
-        for (int i : items)
-            if (p.fromMe[i] < 40)
+        for (int i : items) {
+            const int there = reach(i);
+            if (there < 40)
                 consider(Goal::Item, i,
                          objectAt(i % grid.columns, i / grid.columns)->touchHandler == pickUpSyringe
                              ? 2.5
                              : 1.0,
-                         carried > 0 ? detourVia(i) : plus(p.fromMe[i], p.fromMe[i]));
+                         carried > 0 ? detourVia(i, there) : plus(there, there));
+        }
         if (p.traits.items && me->carriedEffect != noTouch && !rival->recovering &&
             !rival->stunned) { // a syringe in hand: walk into the rival
             const int at = cellOf(grid, rival);
@@ -301,32 +350,84 @@ Option chooseGoal(ComputerPlayer &p) {
     return best;
 }
 
-void replan(ComputerPlayer &p) {
+// The cells to keep out of: where walking in touches the rival's body and bounces back (any
+// point of the cell within reach, nearly), unless every goal cell lies there (the rival stands
+// on the home the cow makes for), and the cells it found it could not get into lately.
+std::vector<int> cellsToAvoid(ComputerPlayer &p, const std::vector<int> &goals, bool rivalToo) {
+    const PlanGrid &grid = p.grid();
+    const Cow *rival = p.me->other;
+    std::vector<int> cells;
+    if (rivalToo) {
+        CellBox box;
+        box.c0 = static_cast<int>(std::floor(rival->x - 2.9f)) + 1;
+        box.c1 = static_cast<int>(std::ceil(rival->x + 1.9f)) - 1;
+        box.r0 = static_cast<int>(std::floor(rival->y - 2.9f)) + 1;
+        box.r1 = static_cast<int>(std::ceil(rival->y + 1.9f)) - 1;
+        bool goalOutside = false;
+        for (int g : goals)
+            goalOutside = goalOutside || !box.holds(g % grid.columns, g / grid.columns);
+        if (goalOutside)
+            for (int r = std::max(box.r0, 0); r <= std::min(box.r1, grid.rows - 1); r++)
+                for (int c = std::max(box.c0, 0); c <= std::min(box.c1, grid.columns - 1); c++)
+                    cells.push_back(grid.index(c, r));
+    }
+    std::vector<StuckCell> &stuck = p.stuckCells;
+    stuck.erase(std::remove_if(stuck.begin(), stuck.end(),
+                               [&](const StuckCell &s) { return s.until <= p.tick; }),
+                stuck.end());
+    for (const StuckCell &s : stuck)
+        cells.push_back(s.cell);
+    return cells;
+}
+
+// The way to the goal (toGoal) again when `force`, when the gates changed, or when the rival's
+// body moved near the cow; searched out to a little past the cow (farther, it looks again).
+void findWay(ComputerPlayer &p, bool force) {
     const Cow *me = p.me, *rival = me->other;
-    const bool rebuilt = refreshGrid(p);
-    distanceField(p.grid(), {cellOf(p.grid(), me)}, true, p.traits.jumps, p.fromMe, p.work);
-    const Option option = chooseGoal(p);
+    std::vector<int> goals;
+    if (p.goal == Goal::Home)
+        goals = homeCells(p.grid(), me->homeCol, me->homeRow);
+    else if (p.goal == Goal::Steal)
+        goals = homeCells(p.grid(), rival->homeCol, rival->homeRow);
+    else if (p.goal != Goal::None)
+        goals = {p.goalCell};
+    const bool touch = p.goal == Goal::Hay || p.goal == Goal::Item;
+    const std::vector<int> avoid = cellsToAvoid(p, goals, p.goal != Goal::Chase);
+    const bool moved = avoid != p.avoided;
+    const bool near = std::fabs(rival->x - me->x) < 12 && std::fabs(rival->y - me->y) < 12;
+    if (force || p.toGoal.empty() || p.goal == Goal::Chase || (moved && near) ||
+        p.gatesOfToGoal != p.gates) {
+        distanceField(p.grid(), goals, false, p.traits.jumps, p.toGoal, p.work, avoid, touch,
+                      Unreachable, cellOf(p.grid(), me));
+        p.avoided = avoid;
+        p.gatesOfToGoal = p.gates;
+    }
+}
+
+// Choose the goal and the way to it again. A quick look (after a bale is picked up) searches
+// only near the cow for the next bale, and looks at the whole map when none is near.
+void replan(ComputerPlayer &p, bool quick) {
+    const Cow *me = p.me;
+    refreshGrid(p);
+    const int here = cellOf(p.grid(), me);
+    const std::vector<int> nearMe = cellsToAvoid(p, {here}, true);
+    distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work, nearMe, false,
+                  quick ? QuickLookTicks : Unreachable);
+    Option option = chooseGoal(p);
+    if (quick && option.goal != Goal::Hay) {
+        distanceField(p.grid(), {here}, true, p.traits.jumps, p.fromMe, p.work, nearMe);
+        option = chooseGoal(p);
+    }
     const bool changed = option.goal != p.goal || option.cell != p.goalCell;
     if (changed) {
         p.bestDistance = Unreachable;
         p.stallTicks = 0;
+        p.stalls = 0;
     }
     p.goal = option.goal;
     p.goalCell = option.cell;
-    if (changed || rebuilt || p.goal == Goal::Chase || p.toGoal.empty()) {
-        if (p.goal == Goal::Home)
-            p.toGoal = p.homeField();
-        else if (p.goal == Goal::Steal)
-            distanceField(p.grid(), homeCells(p.grid(), rival->homeCol, rival->homeRow), false,
-                          p.traits.jumps, p.toGoal, p.work);
-        else if (p.goal != Goal::None)
-            distanceField(p.grid(), {p.goalCell}, false, p.traits.jumps, p.toGoal, p.work);
-    }
+    findWay(p, changed);
     p.nextReplan = p.tick + p.traits.replanTicks;
-    p.seenCarried = me->carriedHay;
-    p.seenBanked = me->bankedHay;
-    p.seenRivalBanked = rival->bankedHay;
-    p.seenRivalCarried = rival->carriedHay;
 }
 
 // --- Head-butts ---
@@ -336,44 +437,57 @@ void replan(ComputerPlayer &p) {
 bool lungeReaches(const ComputerPlayer &p, Heading h, int delay) {
     const Cow *me = p.me, *rival = me->other;
     const PlanGrid &grid = p.grid();
-    if (!(rival->z + rival->height > me->z + me->stepClearance))
+    if (!(rival->z + rival->height > me->z + me->stepClearance) || (delay == 0 && me->blocked))
         return false;
-    float x = me->x + delay * walkStep(me) * h.dx, y = me->y + delay * walkStep(me) * h.dy;
+    const int from = cellOf(grid, me);
+    // Is the probe stopped anywhere on the way from (x, y) `length` cells along h? Looked at
+    // every quarter cell, so that no cell it crosses is missed.
+    auto stopped = [&](float x, float y, float length) {
+        for (float t = 0; t <= length; t += 0.25f) {
+            const int probe = cellIndex(grid, x + h.dx * (t + static_cast<float>(ProbeDistance)),
+                                        y + h.dy * (t + static_cast<float>(ProbeDistance)));
+            if (grid.gate[probe] || grid.stops(from, probe))
+                return true;
+        }
+        return false;
+    };
+    float x = me->x, y = me->y;
+    if (delay > 0) { // the aiming walk
+        const float walk = delay * std::max(walkStep(me), 0.05f);
+        if (stopped(x, y, walk))
+            return false;
+        x += walk * h.dx;
+        y += walk * h.dy;
+    }
     const float rivalStep = rival->stunned || rival->butting ? 0 : walkStep(rival);
     const int steps =
         std::min(ButtReach, static_cast<int>(std::ceil(me->stamina / ButtStaminaCost)));
-    const int from = cellIndex(grid, x, y);
     for (int k = 1; k <= steps; k++) {
+        if (stopped(x, y, static_cast<float>(LungeStep)))
+            return false;
         x += h.dx * static_cast<float>(LungeStep);
         y += h.dy * static_cast<float>(LungeStep);
-        const int probe = cellIndex(grid, x + h.dx * static_cast<float>(ProbeDistance),
-                                    y + h.dy * static_cast<float>(ProbeDistance));
         const int ticks = delay + k - (me == cow1 ? 1 : 0); // cow 1 moves first in a tick
         const float rx = rival->x + ticks * rivalStep * rival->dirX;
         const float ry = rival->y + ticks * rivalStep * rival->dirY;
         if (std::fabs(x - rx) < BumpCells - LungeMargin &&
             std::fabs(y - ry) < BumpCells - LungeMargin)
             return true;
-        if (grid.gate[probe] || grid.stops(from, probe))
-            return false; // stopped by something solid
     }
     return false;
 }
 
-// Is a butt at the rival worth it now?
+// Is a butt at the rival worth it now? For its load, or (at the top level) to knock over a
+// rival that comes near enough to butt first while the cow has a load to lose.
 bool worthButting(const ComputerPlayer &p) {
     const Cow *me = p.me, *rival = me->other;
-    if (rival->stunned)
-        return p.traits.strikeFirst && rival->stunTimer >= 50 && me->stamina >= 40;
     if (rival->carriedHay >= p.traits.buttLoad && me->carriedHay < carryLimit)
         return true;
-    if (!p.traits.strikeFirst)
+    if (!p.traits.strikeFirst || rival->stunned || rival->stamina < ButtStaminaCost ||
+        me->carriedHay < 2 || rival->speed <= 0)
         return false;
-    const bool rivalCanButt = rival->stamina > 0 && !rival->jumping;
-    const bool nearMyHome =
-        std::fabs(rival->x - me->homeCol) < 6 && std::fabs(rival->y - me->homeRow) < 6;
-    return (rivalCanButt && (me->carriedHay > 0 || me->stamina >= 30)) ||
-           (nearMyHome && me->bankedHay > 0);
+    const float dx = me->x - rival->x, dy = me->y - rival->y;
+    return std::fabs(dx) < 8 && std::fabs(dy) < 8 && dx * rival->dirX + dy * rival->dirY > 0;
 }
 
 // --- Keys ---
@@ -400,7 +514,7 @@ void hold(const Cow *cow, const Keys &keys) {
 
 struct Move {
     Heading heading{0, 0};
-    bool jump = false;
+    int jump = 0; // 0: a walk; else the cells the jump carries the cow
     int cost = Unreachable;
 };
 
@@ -418,17 +532,24 @@ Move bestMove(const ComputerPlayer &p, const std::vector<int> &field) {
         if (cost < Unreachable) // the heading it has wins a tie
             cost = cost * 2 - (sameHeading(me, Headings[k]) ? 1 : 0);
         if (cost < best.cost)
-            best = {Headings[k], false, cost};
+            best = {Headings[k], 0, cost};
     }
     if (p.traits.jumps)
         for (int k = 0; k < 4; k++) {
-            if (!grid.canJump(here, k))
-                continue;
-            int cost = plus(field[grid.along(here, k, JumpLength)], JumpTicks);
-            if (cost < Unreachable)
-                cost *= 2;
-            if (cost < best.cost)
-                best = {Headings[k], true, cost};
+            if (grid.canJump(here, k)) {
+                int cost = plus(field[grid.along(here, k, JumpLength)], JumpTicks);
+                if (cost < Unreachable)
+                    cost *= 2;
+                if (cost < best.cost)
+                    best = {Headings[k], JumpLength, cost};
+            }
+            if (grid.canLeap(here, k) && sameHeading(me, Headings[k]) && me->speed >= 0.45f) {
+                int cost = plus(field[grid.along(here, k, LeapLength)], LeapTicks);
+                if (cost < Unreachable)
+                    cost *= 2;
+                if (cost < best.cost)
+                    best = {Headings[k], LeapLength, cost};
+            }
         }
     return best;
 }
@@ -442,6 +563,7 @@ Keys carryOut(ComputerPlayer &p, const Move &move) {
     const int here = cellOf(grid, me);
     const int ahead =
         grid.index(here % grid.columns + move.heading.dx, here / grid.columns + move.heading.dy);
+    p.aheadCell = ahead;
     const Cell probe = probeCell(me);
     const bool probeAhead =
         grid.inside(probe.column, probe.row) && grid.index(probe.column, probe.row) == ahead;
@@ -460,9 +582,14 @@ Keys carryOut(ComputerPlayer &p, const Move &move) {
         }
         return keys;
     }
-    if (move.jump && sameHeading(me, move.heading) && (me->blocked || probeAhead)) {
+    if (move.jump == JumpLength && sameHeading(me, move.heading) && (me->blocked || probeAhead)) {
         keys.jump = true;
         p.jumpOver = ahead;
+    }
+    if (move.jump == LeapLength && sameHeading(me, move.heading) && me->speed >= 0.45f) {
+        keys.jump = true; // held all the way down
+        p.jumpOver = grid.index(here % grid.columns + (LeapLength - 1) * move.heading.dx,
+                                here / grid.columns + (LeapLength - 1) * move.heading.dy);
     }
     return keys;
 }
@@ -508,30 +635,61 @@ Keys decide(ComputerPlayer &p) {
     Cow *me = p.me;
     const Cow *rival = me->other;
     // changes it reacts to after its reaction time
-    if (me->carriedHay != p.seenCarried || me->bankedHay != p.seenBanked ||
-        rival->bankedHay != p.seenRivalBanked || rival->carriedHay != p.seenRivalCarried)
+    bool goalGone = false; // the rival took the bale or item it was making for
+    if ((p.goal == Goal::Hay || p.goal == Goal::Item) && p.goalCell >= 0) {
+        const WorldObject *object =
+            objectAt(p.goalCell % p.grid().columns, p.goalCell / p.grid().columns);
+        goalGone = !object ||
+                   (object->touchHandler != pickUpHay && object->touchHandler != pickUpSyringe &&
+                    object->touchHandler != takeGrowPill);
+    }
+    const bool pickedUp = me->carriedHay > p.seenCarried;
+    const bool otherChange = me->bankedHay != p.seenBanked ||
+                             rival->bankedHay != p.seenRivalBanked ||
+                             rival->carriedHay != p.seenRivalCarried ||
+                             p.gates != (rival->gateBroken ? 1 : 0) || goalGone;
+    if (pickedUp || otherChange || me->carriedHay != p.seenCarried) {
         p.nextReplan = std::min(p.nextReplan, p.tick + p.traits.reactionTicks);
-    if (p.tick >= p.nextReplan || p.toGoal.empty())
-        replan(p);
+        p.quickLook = p.quickLook || (pickedUp && !otherChange);
+        p.fullLook = p.fullLook || otherChange || !pickedUp;
+        p.seenCarried = me->carriedHay;
+        p.seenBanked = me->bankedHay;
+        p.seenRivalBanked = rival->bankedHay;
+        p.seenRivalCarried = rival->carriedHay;
+    }
+    const int here = cellOf(p.grid(), me);
+    if (!p.toGoal.empty() && p.toGoal[here] >= Unreachable && p.goal != Goal::None)
+        findWay(p, true); // off the searched part of the way
+    if (p.tick >= p.nextReplan || p.toGoal.empty()) {
+        replan(p, p.quickLook && !p.fullLook && !p.toGoal.empty());
+        p.quickLook = p.fullLook = false;
+    }
     if (me->jumping)
         return duringJump(p);
     Keys keys;
     if (me->butting)
         return keys; // the lunge runs its course
     // a chance to butt the rival
-    if (me->buttSteps == 0 && me->stamina > 0 && worthButting(p) &&
+    if (p.aimTicks > 2) { // it keeps slipping away: leave it for a while
+        p.aimTicks = 0;
+        p.buttRestUntil = p.tick + 24;
+    }
+    if (me->buttSteps == 0 && me->stamina > 0 && p.tick >= p.buttRestUntil && worthButting(p) &&
         p.random.unit() < p.traits.buttChance) {
         if (lungeReaches(p, {static_cast<int>(me->dirX), static_cast<int>(me->dirY)}, 0)) {
             keys.heading = {static_cast<int>(me->dirX), static_cast<int>(me->dirY)};
             keys.butt = true;
+            p.aimTicks = 0;
             return keys;
         }
         for (const Heading &h : Headings)
             if (lungeReaches(p, h, 1)) {
                 keys.heading = h; // aim now, lunge next tick
+                p.aimTicks++;
                 return keys;
             }
     }
+    p.aimTicks = 0;
     if (p.wanderTicks > 0) {
         p.wanderTicks--;
         keys.heading = p.wander;
@@ -547,19 +705,23 @@ Keys decide(ComputerPlayer &p) {
     }
     if (p.goal == Goal::None)
         return keys;
-    const int here = cellOf(p.grid(), me);
     const int distance = p.toGoal[here];
     // progress: a goal that does not come nearer is given up for a while
     if (distance < p.bestDistance) {
         p.bestDistance = distance;
         p.stallTicks = 0;
     } else if (!me->stunned && ++p.stallTicks > StuckTicks) {
-        if (p.goalCell >= 0)
+        // stuck: keep out of the cell it could not get into, and after a second time give the
+        // goal up for a while; step aside (or jump) meanwhile
+        if (p.aheadCell >= 0 && p.aheadCell != p.goalCell)
+            p.stuckCells.push_back({p.aheadCell, p.tick + BanTicks / 2});
+        if (++p.stalls >= 2 && p.goalCell >= 0)
             p.bannedUntil[p.goalCell] = p.tick + BanTicks;
         p.bestDistance = Unreachable;
         p.stallTicks = 0;
+        p.toGoal.clear(); // made again with the stuck cell left out
         p.nextReplan = p.tick + 1;
-        startWandering(p, 6 + p.random.below(8), me->blocked && p.random.unit() < 0.5);
+        startWandering(p, 3 + p.random.below(6), me->blocked && p.random.unit() < 0.5);
         keys.heading = p.wander;
         return keys;
     }

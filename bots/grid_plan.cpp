@@ -4,6 +4,8 @@
 #include "rules/handlers.h"
 #include "world/grids.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr float NoTop = -1e9f;
@@ -14,6 +16,14 @@ constexpr float WalkClearance = 0.3f;
 // twice (0.416 + 0.845 at the third tick of the jump), the step clearance once.
 constexpr float JumpClearance = 0.3f + 1.2f;
 constexpr int Ring = 256; // distance buckets: more than any one move costs
+
+// Length and ticks of jump bit k of PlanGrid::jumps.
+int jumpLength(unsigned k) {
+    return k < 4 ? JumpLength : LeapLength;
+}
+int jumpTicks(unsigned k) {
+    return k < 4 ? JumpTicks : LeapTicks;
+}
 
 bool isRivalGateFor(const WorldObject *object, const Cow *mover) {
     return (object->touchHandler == touchGateOfCow1 && mover != cow1) ||
@@ -49,6 +59,34 @@ bool jumpOpen(const PlanGrid &grid, int column, int row, int k) {
     return !grid.gate[over] && grid.stops(from, over) &&
            grid.top[over] <= grid.stand[from] + JumpClearance && !grid.gate[land] &&
            !grid.stops(from, land);
+}
+
+// Can a cow running along Headings[k] (straight only) through (column, row) at full speed, from
+// the dry cell behind it, jump there and come down LeapLength cells on? The cell ahead is crossed
+// before the arc is high, the landing cell and the next one after it is low again; everything
+// between is cleared. Worth it only from dry ground (water halves the run) and over something slow
+// or solid.
+bool leapOpen(const PlanGrid &grid, int column, int row, int k) {
+    const Heading h = Headings[k];
+    if (!grid.inside(column + (LeapLength + 1) * h.dx, row + (LeapLength + 1) * h.dy))
+        return false;
+    const int from = grid.index(column, row);
+    if (grid.cost[from] != WalkTicks || !grid.inside(column - h.dx, row - h.dy))
+        return false;
+    const int runUp = grid.index(column - h.dx, row - h.dy); // it comes in running along h
+    if (grid.cost[runUp] != WalkTicks || grid.gate[from] || grid.stops(runUp, from))
+        return false;
+    bool worth = false;
+    for (int i = 1; i <= LeapLength + 1; i++) {
+        const int cell = grid.index(column + i * h.dx, row + i * h.dy);
+        if (grid.gate[cell])
+            return false;
+        const bool low = i == 1 || i >= LeapLength;
+        if (low ? grid.stops(from, cell) : grid.top[cell] > grid.stand[from] + JumpClearance)
+            return false;
+        worth = worth || grid.cost[cell] > WalkTicks || grid.stops(from, cell);
+    }
+    return worth;
 }
 
 } // namespace
@@ -103,32 +141,51 @@ void buildPlanGrid(PlanGrid &grid, const Cow *mover, bool rivalGatesOpen,
                     grid.steps[i] |= static_cast<uint8_t>(1 << k);
                     grid.stepsIn[grid.along(i, k)] |= static_cast<uint8_t>(1 << k);
                 }
-            for (int k = 0; k < 4; k++)
+            for (int k = 0; k < 4; k++) {
                 if (jumpOpen(grid, column, row, k)) {
                     grid.jumps[i] |= static_cast<uint8_t>(1 << k);
                     grid.jumpsIn[grid.along(i, k, JumpLength)] |= static_cast<uint8_t>(1 << k);
                 }
+                if (leapOpen(grid, column, row, k)) {
+                    grid.jumps[i] |= static_cast<uint8_t>(1 << (4 + k));
+                    grid.jumpsIn[grid.along(i, k, LeapLength)] |=
+                        static_cast<uint8_t>(1 << (4 + k));
+                }
+            }
         }
 }
 
 void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool forward, bool jumps,
-                   std::vector<int> &distance, FieldWork &work) {
+                   std::vector<int> &distance, FieldWork &work, const std::vector<int> &avoid,
+                   bool touch, int limit, int stopCell) {
     work.buckets.resize(Ring);
     const size_t cells = static_cast<size_t>(grid.columns) * grid.rows;
     distance.assign(cells, Unreachable);
+    work.avoided.resize(cells);
+    auto markAvoided = [&](uint8_t mark) {
+        for (int cell : avoid)
+            if (cell >= 0 && static_cast<size_t>(cell) < cells)
+                work.avoided[cell] = mark;
+    };
+    markAvoided(1);
     size_t queued = 0;
     auto relax = [&](int cell, int value) {
-        if (value < distance[cell]) {
+        if (value < distance[cell] && !work.avoided[cell]) {
             distance[cell] = value;
             work.buckets[value % Ring].push_back(cell);
             queued++;
         }
     };
     for (int s : sources)
-        if (s >= 0 && static_cast<size_t>(s) < cells)
-            relax(s, 0);
+        if (s >= 0 && static_cast<size_t>(s) < cells && distance[s] != 0) {
+            distance[s] = 0;
+            work.buckets[0].push_back(s);
+            queued++;
+        }
     // Dial's buckets: every move costs fewer ticks than the ring holds
-    for (int d = 0; queued > 0; d++) {
+    for (int d = 0; queued > 0 && d <= limit; d++) {
+        if (stopCell >= 0 && distance[stopCell] < Unreachable)
+            limit = std::min(limit, distance[stopCell] + FieldMargin);
         std::vector<int> &bucket = work.buckets[d % Ring];
         for (size_t n = 0; n < bucket.size(); n++) {
             const int u = bucket[n];
@@ -144,17 +201,26 @@ void distanceField(const PlanGrid &grid, const std::vector<int> &sources, bool f
                 if (jumps)
                     for (unsigned m = grid.jumps[u], k = 0; m; m >>= 1, k++)
                         if (m & 1)
-                            relax(grid.along(u, static_cast<int>(k), JumpLength), d + JumpTicks);
-            } else { // v -> u
+                            relax(grid.along(u, static_cast<int>(k % 4), jumpLength(k)),
+                                  d + jumpTicks(k));
+            } else {                               // v -> u
+                const bool item = touch && d == 0; // only the sources lie at 0
                 for (unsigned m = grid.stepsIn[u], k = 0; m; m >>= 1, k++)
-                    if (m & 1)
-                        relax(grid.along(u, static_cast<int>(k), -1), d + grid.cost[u]);
-                if (jumps)
+                    if (m & 1) {
+                        const int v = grid.along(u, static_cast<int>(k), -1);
+                        if (!item || grid.touches(v, u))
+                            relax(v, d + grid.cost[u]);
+                    }
+                if (jumps && !item)
                     for (unsigned m = grid.jumpsIn[u], k = 0; m; m >>= 1, k++)
                         if (m & 1)
-                            relax(grid.along(u, static_cast<int>(k), -JumpLength), d + JumpTicks);
+                            relax(grid.along(u, static_cast<int>(k % 4), -jumpLength(k)),
+                                  d + jumpTicks(k));
             }
         }
         bucket.clear();
     }
+    for (std::vector<int> &bucket : work.buckets) // what a stop left queued
+        bucket.clear();
+    markAvoided(0);
 }

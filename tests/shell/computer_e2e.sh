@@ -16,9 +16,9 @@ DISPLAY= game --computer hrad >/dev/null 2>"$E2E_TMP/opt.err" || rc=$?
 
 start_display 1024x768
 # cow 1 walks; the script's T and W (cow 2's) are the computer's to hold now
-printf '100\n60 LEFT T\n60 UP W\n80 DOWN\n' >"$E2E_TMP/script.txt"
+printf '100\n40 LEFT T\n40 UP W\n20 DOWN\n' >"$E2E_TMP/script.txt"
 run_game --play "$E2E_TMP/script.txt" --computer hard --timedemo --record "$E2E_TMP/demo.txt" \
-    --trace "$E2E_TMP/live.jsonl" --shot "200:$E2E_TMP/one-view.png"
+    --trace "$E2E_TMP/live.jsonl" --shot "190:$E2E_TMP/one-view.png"
 [ "$GAME_STATUS" = 0 ] || fail "the round ended with $GAME_STATUS: $(cat "$GAME_ERR")"
 if [ -d "${PASTURON_SCREENSHOTS:-}" ]; then cp "$E2E_TMP"/one-view.png "$PASTURON_SCREENSHOTS/"; fi
 "$PASTURON_BUILD/tools/replay/pasturon-replay" "$PASTURON_DATA/_maps/Map02.map" \
@@ -30,8 +30,8 @@ import json, sys
 runs = [line.split() for line in open(sys.argv[1]).read().split("\n")[1:-1]]
 held = [key for run in runs for key in run[1:]]
 assert "LEFT" in held and "UP" in held, "cow 1's keys from the script"
-# the script's T and W held for 60 frames each: the computer's own would not line up with them
-assert ["60", "LEFT", "T"] not in runs and ["60", "UP", "W"] not in runs, runs
+# the script's T and W held for 40 frames each: the computer's own would not line up with them
+assert ["40", "LEFT", "T"] not in runs and ["40", "UP", "W"] not in runs, runs
 cows = [json.loads(line)["cows"][1] for line in open(sys.argv[2])]
 assert (cows[0]["x"], cows[0]["y"]) != (cows[-1]["x"], cows[-1]["y"]), "the computer's cow stood still"
 PY

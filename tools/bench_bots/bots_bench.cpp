@@ -1,6 +1,7 @@
 // bots_bench.cpp: computer against computer on a map at every pairing of levels and several
-// seeds: who wins, after how many ticks, and what the computer costs per tick (the CPU time
-// of its calls, so that other programs on the machine do not count).
+// seeds: who wins, after how many ticks, and what the computer costs per tick: the CPU time of
+// its calls (mean, 99.9th percentile, slowest), so that other programs on the machine count
+// as little as they can.
 //   bots_bench [MAP_FILE] [SEEDS] [MOST_TICKS]
 #include "bots/computer_player.h"
 #include "input/keys.h"
@@ -14,47 +15,36 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
-// CPU time of this thread: what the computer costs, whatever else the machine runs.
+// CPU time of this thread, in microseconds.
 double threadMicroseconds() {
     timespec now;
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
 }
 
-struct Result {
-    int winner = 0; // 0: nobody within the ticks
-    long long ticks = 0;
-    double microseconds = 0, slowest = 0; // the computers' time, summed and the slowest call
-    long long calls = 0;
-};
-
-Result playRound(const char *map, ComputerLevel one, ComputerLevel two, unsigned seed,
-                 long long mostTicks) {
-    Result result;
+// One round from the map's start until a cow wins or `mostTicks` pass; the winner (0: none)
+// and the ticks played. Every call of a computer adds its time to `calls`.
+int playRound(const char *map, ComputerLevel one, ComputerLevel two, unsigned seed,
+              long long mostTicks, long long &ticks, std::vector<double> &calls) {
     if (!loadMap(map))
         std::exit(1);
     ComputerPlayer *players[2] = {startComputer(1, one, seed), startComputer(2, two, seed)};
-    for (long long tick = 1; tick <= mostTicks && !cow1->won && !cow2->won; tick++) {
+    for (ticks = 0; ticks < mostTicks && !cow1->won && !cow2->won; ticks++) {
         releaseAllKeys();
         for (ComputerPlayer *player : players) {
             const double start = threadMicroseconds();
             computerHoldKeys(player);
-            const double us = threadMicroseconds() - start;
-            result.microseconds += us;
-            result.slowest = std::max(result.slowest, us);
-            result.calls++;
+            calls.push_back(threadMicroseconds() - start);
         }
         stepPlayTick();
-        result.ticks = tick;
     }
-    result.winner = cow1->won ? 1 : cow2->won ? 2 : 0;
     for (ComputerPlayer *player : players)
         stopComputer(player);
-    return result;
+    return cow1->won ? 1 : cow2->won ? 2 : 0;
 }
 
 } // namespace
@@ -67,27 +57,31 @@ int main(int argc, char **argv) {
     consoleEcho = false;
     const ComputerLevel levels[] = {ComputerLevel::Easy, ComputerLevel::Normal,
                                     ComputerLevel::Hard};
-    std::printf("%-15s %-6s %-22s %-12s %-12s %s\n", "cow 1 - cow 2", "seeds",
-                "wins (1 / 2 / none)", "mean ticks", "us per tick", "slowest us");
+    std::printf("| cow 1 - cow 2 | wins 1 / 2 / none | ticks (mean, fewest, most) | us per tick "
+                "(mean, 99.9 %%, slowest) |\n|---|---|---|---|\n");
     for (ComputerLevel one : levels)
         for (ComputerLevel two : levels) {
             int wins[3] = {0, 0, 0};
-            double ticks = 0, us = 0, slowest = 0;
-            long long calls = 0;
+            long long total = 0, fewest = mostTicks, most = 0;
+            std::vector<double> calls;
             for (int seed = 1; seed <= seeds; seed++) {
-                Result r = playRound(map, one, two, static_cast<unsigned>(seed), mostTicks);
-                wins[r.winner]++;
-                ticks += static_cast<double>(r.ticks);
-                us += r.microseconds;
-                calls += r.calls;
-                slowest = std::max(slowest, r.slowest);
+                long long ticks = 0;
+                wins[playRound(map, one, two, static_cast<unsigned>(seed), mostTicks, ticks,
+                               calls)]++;
+                total += ticks;
+                fewest = std::min(fewest, ticks);
+                most = std::max(most, ticks);
             }
-            char pairing[32], tally[32];
-            std::snprintf(pairing, sizeof pairing, "%s - %s", computerLevelName(one),
-                          computerLevelName(two));
-            std::snprintf(tally, sizeof tally, "%d / %d / %d", wins[1], wins[2], wins[0]);
-            std::printf("%-15s %-6d %-22s %-12.0f %-12.1f %.0f\n", pairing, seeds, tally,
-                        ticks / seeds, us / static_cast<double>(std::max(calls, 1LL)), slowest);
+            double sum = 0;
+            for (double us : calls)
+                sum += us;
+            std::sort(calls.begin(), calls.end());
+            const double p999 = calls.empty() ? 0 : calls[calls.size() * 999 / 1000];
+            std::printf("| %s - %s | %d / %d / %d | %lld, %lld, %lld | %.1f, %.0f, %.0f |\n",
+                        computerLevelName(one), computerLevelName(two), wins[1], wins[2], wins[0],
+                        total / seeds, fewest, most,
+                        calls.empty() ? 0 : sum / static_cast<double>(calls.size()), p999,
+                        calls.empty() ? 0 : calls.back());
         }
     freeWorld();
     return 0;
