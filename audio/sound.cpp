@@ -66,3 +66,7 @@ void stopSound(Sound sound) {
 void setSoundBackend(const SoundBackend *newBackend) {
     backend = newBackend;
 }
+
+const SoundBackend *soundBackend() {
+    return backend;
+}

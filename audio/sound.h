@@ -40,3 +40,4 @@ struct SoundBackend {
     void (*stop)(Sound sound);
 };
 void setSoundBackend(const SoundBackend *backend); // null: no device
+const SoundBackend *soundBackend();                // the one in force, null when none

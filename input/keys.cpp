@@ -32,6 +32,15 @@ void releaseAllKeys() {
         key = 0;
 }
 
+unsigned keySources(int code) {
+    return code >= 0 && code < KeyCodeCount ? keyTable[code] : 0;
+}
+
+void setKeySources(int code, unsigned sources) {
+    if (code >= 0 && code < KeyCodeCount)
+        keyTable[code] = sources;
+}
+
 void releaseKeysNotHeld(bool (*physicallyDown)(int code)) {
     for (int code = 0; code < KeyCodeCount; code++)
         if ((keyTable[code] & KeyboardSource) && !physicallyDown(code))

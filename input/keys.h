@@ -38,6 +38,8 @@ void setKeyDown(int code, bool down); // a keyboard press or release (codes outs
 void setKeyFrom(KeySource source, int code, bool down); // the same from another source
 void releaseKeysFrom(KeySource source);                 // every key that source holds, up
 void releaseAllKeys();                                  // every key up, whatever holds it
+unsigned keySources(int code); // the KeySource bits that hold the key now (0 outside 0..255)
+void setKeySources(int code, unsigned sources); // exactly these hold the key (a tick's keys)
 // Release every key the keyboard holds for which `physicallyDown` says no (keys lost with the
 // focus); never presses a key and leaves the gamepads' keys alone.
 void releaseKeysNotHeld(bool (*physicallyDown)(int code));

@@ -131,6 +131,34 @@ void appendTraceLine(std::string &out, long long frame, const Cow *first, const 
 
 namespace {
 
+FrameEvents *listening; // where the hooks record, null when they are off
+
+void recordSound(SoundAction action, Sound sound) {
+    const char *verb = action == SoundAction::Play     ? "play"
+                       : action == SoundAction::Resume ? "resume"
+                                                       : "stop";
+    listening->sounds.push_back(std::string("[\"") + verb + "\",\"" + soundName(sound) + "\"]");
+}
+
+void recordRemoved(int column, int row) {
+    listening->removed.push_back("[" + std::to_string(column) + "," + std::to_string(row) + "]");
+}
+
+void recordConsole(const char *text) {
+    listening->console += text;
+}
+
+} // namespace
+
+void listenToFrameEvents(FrameEvents *events) {
+    listening = events;
+    soundActionHook = events ? recordSound : nullptr;
+    objectRemovedHook = events ? recordRemoved : nullptr;
+    consoleHook = events ? recordConsole : nullptr;
+}
+
+namespace {
+
 constexpr size_t HeldBackBytes = 1 << 16; // trace text written out in pieces of about this
 
 // --- The trace being written: from startTrace to finishTrace ---
@@ -138,21 +166,6 @@ FILE *traceFile;
 std::string heldBack; // lines not yet written
 long long traceFrame; // the frame of the last line
 FrameEvents events;   // what the current tick did, filled by the hooks
-
-void recordSound(SoundAction action, Sound sound) {
-    const char *verb = action == SoundAction::Play     ? "play"
-                       : action == SoundAction::Resume ? "resume"
-                                                       : "stop";
-    events.sounds.push_back(std::string("[\"") + verb + "\",\"" + soundName(sound) + "\"]");
-}
-
-void recordRemoved(int column, int row) {
-    events.removed.push_back("[" + std::to_string(column) + "," + std::to_string(row) + "]");
-}
-
-void recordConsole(const char *text) {
-    events.console += text;
-}
 
 void writeHeldBack() {
     std::fwrite(heldBack.data(), 1, heldBack.size(), traceFile);
@@ -166,9 +179,7 @@ void startTrace(FILE *file) {
     traceFrame = 0;
     heldBack.clear();
     events.clear();
-    soundActionHook = recordSound;
-    objectRemovedHook = recordRemoved;
-    consoleHook = recordConsole;
+    listenToFrameEvents(&events);
     appendTraceLine(heldBack, traceFrame, cow1, cow2, events);
 }
 
@@ -201,7 +212,5 @@ void finishTrace() {
     writeHeldBack();
     std::fflush(traceFile);
     traceFile = nullptr;
-    soundActionHook = nullptr;
-    objectRemovedHook = nullptr;
-    consoleHook = nullptr;
+    listenToFrameEvents(nullptr);
 }

@@ -25,6 +25,10 @@ char *formatTraceFloat(char *text, float value);
 void appendTraceLine(std::string &out, long long frame, const Cow *first, const Cow *second,
                      const FrameEvents &events);
 
+// Record the rules' sounds, removed cells and console text into `events` from now on (null:
+// stop listening). The trace below and the confirmed trace of a network session listen so.
+void listenToFrameEvents(FrameEvents *events);
+
 // --- The trace being written (one per process) ---
 
 // Start a trace into `file`: listen to the rules' sounds, removed cells and console text, and

@@ -7,6 +7,7 @@
 #include "rules/play_tick.h"
 #include "shell/computer_round.h"
 #include "shell/game.h"
+#include "shell/net_round.h"
 #include "shell/view_layout.h"
 #include "input/keys.h"
 #include "models/draw_passes.h"
@@ -104,6 +105,8 @@ void drawHalves(bool ticked) {
 // The rules' tick, with what a demo takes from it or puts into it, and the computer player's
 // keys (held before the recording reads them).
 void rulesTick() {
+    if (netGame())
+        return netRulesTick();
     holdDemoKeys();
     holdComputerKeys();
     beginDemoTick();

@@ -4,6 +4,7 @@
 #include "input/script.h"
 #include "rules/trace.h"
 #include "shell/game.h"
+#include "shell/net_round.h"
 #include "shell/screen_flow.h"
 #include "shell/screenshot.h"
 #include "world/grids.h"
@@ -235,6 +236,10 @@ void startDemo() {
     glutSpecialFunc(nullptr);
     glutSpecialUpFunc(nullptr);
     showSplash = showTitle = false;
+    if (netGame()) { // the round starts when the other machine is there
+        showTitle = true;
+        return;
+    }
     startPlay();
     demoPlayStarted();
     demoStart = lastFrameEnd = Clock::now();
@@ -246,7 +251,7 @@ void demoPlayStarted() {
     if (roundRecorded)
         return;
     playedFrames = 0;
-    if (traceFile)
+    if (traceFile && !netGame()) // a network round traces its confirmed ticks (net_round.h)
         startTrace(traceFile);
 }
 
@@ -268,15 +273,19 @@ void holdDemoKeys() {
     }
 }
 
+void recordKeys(const std::vector<int> &keys) {
+    if (!recordFile)
+        return;
+    if (run.frames > 0 && keys != run.keys)
+        writeRun();
+    if (run.frames == 0)
+        run.keys = keys;
+    run.frames++;
+}
+
 void beginDemoTick() {
-    if (recordFile) {
-        std::vector<int> keys = heldKeys();
-        if (run.frames > 0 && keys != run.keys)
-            writeRun();
-        if (run.frames == 0)
-            run.keys = keys;
-        run.frames++;
-    }
+    if (recordFile)
+        recordKeys(heldKeys());
     if (traceFile)
         beginTraceTick();
 }
@@ -306,4 +315,16 @@ void demoFrameDrawn(bool ticked) {
     lastFrameEnd = now;
     if (playedFrames >= scriptLength)
         endOfScript();
+}
+
+FILE *demoTraceFile() {
+    return roundRecorded ? nullptr : traceFile;
+}
+
+const std::vector<ScriptStep> &demoScript() {
+    return steps;
+}
+
+void demoPlayedOut() {
+    endOfScript();
 }

@@ -3,7 +3,11 @@
 // pictures). A tick of play is one frame of the script.
 #pragma once
 
+#include "input/script.h"
+
+#include <cstdio>
 #include <string>
+#include <vector>
 
 // The options (rows of the options table); false with `error` set for a refused value.
 bool takeRecordOption(const char *file, std::string &error);
@@ -34,3 +38,11 @@ int demoTicksBeforeDrawing();
 // A frame was drawn (before the buffers swap); `ticked` when it carried a tick. Takes the
 // shots of this frame; after the script's last frame ends the process (status 0).
 void demoFrameDrawn(bool ticked);
+
+// --- A network round (net_round.h) records and traces its confirmed ticks itself ---
+// One tick's keys into the recording (the first round's, until it ends).
+void recordKeys(const std::vector<int> &keys);
+// The trace file of the first round, null when there is none or that round has ended.
+FILE *demoTraceFile();
+const std::vector<ScriptStep> &demoScript(); // --play: the script played
+void demoPlayedOut(); // --play: the round is over; the files are complete, the process ends

@@ -11,6 +11,7 @@
 #include "shell/demo.h"
 #include "shell/gamepads.h"
 #include "shell/key_map.h"
+#include "shell/net_round.h"
 #include "shell/screen_flow.h"
 #include "shell/title_menu.h"
 #include "shell/view_layout.h"
@@ -18,6 +19,7 @@
 #include "world/grids.h"
 
 #include <GL/freeglut.h>
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -116,8 +118,9 @@ void displayFrame() {
 }
 
 void paceFrames() {
+    const int longestWaitMs = serviceNetGame();
     if (playTicksDue) { // the frame asked for is not drawn yet (a hidden window): no spinning
-        usleep(HiddenWaitMs * 1000);
+        usleep(std::min(HiddenWaitMs, longestWaitMs) * 1000);
         return;
     }
     if (timedemo()) {
@@ -128,7 +131,8 @@ void paceFrames() {
     const int nowMs = glutGet(GLUT_ELAPSED_TIME);
     int waitMs;
     if (!tickDue(nowMs, &waitMs)) {
-        usleep(static_cast<useconds_t>(waitMs) * 1000); // sleep to the next tick, no spinning
+        // sleep to the next tick, no spinning (a network game is serviced more often)
+        usleep(static_cast<useconds_t>(std::min(waitMs, longestWaitMs)) * 1000);
         return;
     }
     if (playing) { // the frame drawn next runs the ticks

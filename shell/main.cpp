@@ -6,6 +6,7 @@
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
+#include "shell/net_round.h"
 #include "shell/options.h"
 
 #include <GL/freeglut.h>
@@ -16,6 +17,8 @@ int main(int argc, char **argv) {
     if (status >= 0)
         return status;
     status = prepareDemo();
+    if (status < 0)
+        status = checkNetOptions();
     if (status >= 0)
         return status;
     // the demo files above stay relative to the folder the game was started in; the game data
@@ -40,6 +43,7 @@ int main(int argc, char **argv) {
     installKeyCallbacks();
     initGame();
     startDemo();
+    startNetGame();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);
     glutReshapeFunc(reshapeWindow);

@@ -4,6 +4,7 @@
 #include "shell/computer_round.h"
 #include "shell/controls_file.h"
 #include "shell/demo.h"
+#include "shell/net_round.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,6 +35,14 @@ const GameOption Options[] = {
     {"fullscreen", nullptr, "start in fullscreen (F11 toggles it)", startFullscreen},
     {"computer", "[LEVEL]", "play alone against the computer (LEVEL: easy, normal or hard)",
      takeComputerOption},
+    {"host", "[PORT]", "play over the network: wait for the other player on UDP PORT (7666)",
+     takeHostOption},
+    {"join", "ADDRESS[:PORT]", "play over the network with the machine that hosts at ADDRESS",
+     takeJoinOption},
+    {"watch", "ADDRESS[:PORT]", "watch the network game hosted at ADDRESS (split screen)",
+     takeWatchOption},
+    {"input-delay", "N", "with --host or --join: hold your keys back N ticks (0 to 32; 0)",
+     takeInputDelayOption},
     {"print-controls", nullptr,
      "print the controls in force (the defaults and controls.conf) and exit", printControls},
     {"record", "FILE", "write the keys of the round into FILE, a script for --play",
@@ -67,9 +76,13 @@ void printHelp() {
     }
     std::printf(
         "\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
+        "Over the internet the host's router forwards its UDP port (7666 unless --host PORT)\n"
+        "to the host; on a LAN, join the address the host's waiting screen shows.\n"
         "Controls: %s (see --print-controls).\n"
         "Exit status: 1 when ESC ends the game, 0 after --help or the last frame of --play,\n"
-        "2 for a bad option, an unreadable script or a file that cannot be written.\n",
+        "2 for a bad option, an unreadable script or a file that cannot be written;\n"
+        "with --play over the network 3 (the machines' rounds differed), 4 (the other left\n"
+        "or could not be reached), 5 (refused).\n",
         controlsFilePath().c_str());
 }
 

@@ -5,6 +5,7 @@
 #include "hud/hud.h"
 #include "input/keys.h"
 #include "shell/computer_round.h"
+#include "shell/net_round.h"
 #include "shell/title_menu.h"
 #include "world/grids.h"
 
@@ -38,6 +39,8 @@ void startPlay() {
 }
 
 void titleKeys() {
+    if (netGame())
+        return netTitleKeys();
     bool againstIt = false;
     if (titleStartKeys(&againstIt)) {
         chooseRoundKind(againstIt);
@@ -50,6 +53,8 @@ bool newGameRefused; // the map was refused during this press of N: no retry unt
 } // namespace
 
 void pollNewGameKey() {
+    if (netGame())
+        return netNewGameKey();
     if (!isKeyDown(VK_N)) {
         newGameRefused = false;
         return;

@@ -4,6 +4,7 @@
 #include "input/keys.h"
 #include "shell/computer_round.h"
 #include "shell/game.h"
+#include "shell/net_round.h"
 #include "shell/screen_flow.h"
 
 #include <cctype>
@@ -43,6 +44,8 @@ bool titleStartKeys(bool *againstIt) {
 }
 
 void drawTitleMenu() {
+    if (netGame())
+        return drawNetTitle();
     const char *first = computerPreselected()
                             ? "SPACE OR C: ONE PLAYER AGAINST THE COMPUTER"
                             : "SPACE: TWO PLAYERS      C: ONE PLAYER AGAINST THE COMPUTER";

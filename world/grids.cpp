@@ -21,6 +21,8 @@ namespace {
 // Objects taken out of the grid during play, freed once their handler has returned.
 std::vector<WorldObject *> removedObjects;
 
+unsigned long long worldsBuilt; // process lifetime: map loads so far
+
 // One cell as the file describes it.
 struct MapCell {
     char tileKind, objectKind;
@@ -208,6 +210,7 @@ void buildWorld(const ParsedMap &map) {
     }
     mapColumns = map.columns;
     mapRows = map.rows;
+    worldsBuilt++;
     const MapCell &home1 = map.cells[map.cow1Cell], &home2 = map.cells[map.cow2Cell];
     cowMaker().make(home1.column, home1.row, home2.column, home2.row);
 
@@ -219,6 +222,10 @@ void buildWorld(const ParsedMap &map) {
 }
 
 } // namespace
+
+unsigned long long worldNumber() {
+    return worldsBuilt;
+}
 
 Tile *tileAt(int column, int row) {
     return insideGrid(column, row) ? TileGrid[column][row] : nullptr;

@@ -30,6 +30,9 @@ Tile *tileAt(int column, int row);
 // The object at (column, row), or null outside the grids.
 WorldObject *objectAt(int column, int row);
 
+// The number of the world in the grids: every map load makes a new one (0 before the first).
+unsigned long long worldNumber();
+
 // Read the map file into the grids; false (one line on stderr) when it is refused,
 // in which case the world is left exactly as it was.
 bool loadMap(const char *path);

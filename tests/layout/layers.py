@@ -14,15 +14,17 @@ import re
 import subprocess
 import sys
 
-FOLDERS = ["input", "images", "audio", "world", "rules", "bots", "models", "hud", "shell"]
+FOLDERS = ["input", "images", "audio", "world", "rules", "net", "online", "bots", "models", "hud", "shell"]
 FORBIDDEN = {  # folder: folders it must never include
-    "world": {"shell", "models", "hud"},
-    "rules": {"shell", "models", "hud", "bots"},
+    "world": {"shell", "models", "hud", "net", "online"},
+    "rules": {"shell", "models", "hud", "net", "online", "bots"},
+    "net": {"shell", "models", "hud", "online"},
+    "online": {"shell", "models", "hud"},
     "bots": {"shell", "models", "hud"},
     "models": {"shell"},
     "hud": {"shell"},
 }
-HEADLESS = ["input/", "world/", "rules/", "bots/", "audio/sound", "images/bmp", "images/texture_"]
+HEADLESS = ["input/", "world/", "rules/", "net/", "online/", "bots/", "audio/sound", "images/bmp", "images/texture_"]
 PLATFORM_HEADER = re.compile(r'#include\s*[<"](GL/|AL/|FTGL/|X11/|SDL|ft2build)')
 PROJECT_HEADER = re.compile(r'#include\s*"([a-z_]+)/')
 PLATFORM_LIBRARIES = ["libGL.", "libGLU.", "libglut.", "libopenal.", "libalut.", "libftgl.",

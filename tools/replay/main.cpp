@@ -7,11 +7,13 @@
 #include "rules/play_tick.h"
 #include "rules/trace.h"
 #include "tools/replay/replay_options.h"
+#include "tools/replay/sync_test.h"
 #include "world/grids.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <string>
 
 namespace {
@@ -27,8 +29,11 @@ int fail(const std::string &message) {
 } // namespace
 
 int main(int argc, char **argv) {
-    ReplayOptions options;
+    long long syncDepth; // --synctest N
     std::string error;
+    if (!takeSyncTestOption(argc, argv, syncDepth, error))
+        return fail(error);
+    ReplayOptions options;
     if (!parseReplayOptions(argc, argv, options, error))
         return fail(error);
     std::string mapText;
@@ -44,23 +49,31 @@ int main(int argc, char **argv) {
     ReplayComputers computers(options);
     consoleEcho = false; // standard output holds the trace and nothing else
     startTrace(stdout);
+    SyncTest sync(syncDepth);
+    sync.start();
+    std::deque<ScriptStep> synced; // the steps the sync test runs again (kept where they are)
+    int status = 0;
     ScriptStep step;
     for (;;) {
         if (script.streaming())
             flushTrace(); // the other side reads this frame before it sends the next line
         if (!script.next(step, error))
             break;
-        for (long long i = 0; i < step.frames; i++) {
+        if (syncDepth > 0)
+            synced.push_back(step);
+        for (long long i = 0; i < step.frames && status == 0; i++) {
             beginTraceTick();
             holdScriptKeys(step);
             computers.holdKeys();
             stepPlayTick();
             endTraceTick();
+            if (syncDepth > 0 && !sync.afterTick(synced.back()))
+                status = ExitStateNotRestored;
         }
     }
     finishTrace();
     if (!error.empty())
         return fail(error);
     freeWorld();
-    return 0;
+    return status;
 }
