@@ -6,7 +6,9 @@
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
+#include "shell/key_test.h"
 #include "shell/options.h"
+#include "shell/settings.h"
 
 #include <GL/freeglut.h>
 
@@ -15,6 +17,7 @@ int main(int argc, char **argv) {
     int status = takeGameOptions(argc, argv);
     if (status >= 0)
         return status;
+    loadSettingsFile(); // the volume (--volume wins)
     status = prepareDemo();
     if (status >= 0)
         return status;
@@ -40,6 +43,7 @@ int main(int argc, char **argv) {
     installKeyCallbacks();
     initGame();
     startDemo();
+    startKeyTest();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);
     glutReshapeFunc(reshapeWindow);
