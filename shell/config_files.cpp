@@ -15,6 +15,7 @@
 namespace {
 
 constexpr off_t MaxConfigFileBytes = 64 * 1024; // far more than any of the files takes
+constexpr int MaxLinks = 8;                     // links followed to the file itself
 
 // The folder of `path` ("." for a bare name).
 std::string folderOf(const std::string &path) {
@@ -84,12 +85,19 @@ bool readConfigFile(const std::string &path, const char *name, std::string &text
 }
 
 bool writeFileAtomically(const std::string &path, const std::string &text, std::string &error) {
+    // a link the player made stays a link: the file it names is replaced
     std::string target = path;
-    char resolved[PATH_MAX];
     struct stat status;
-    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
-        realpath(path.c_str(), resolved))
-        target = resolved; // a link the player made stays a link
+    for (int links = 0;
+         links < MaxLinks && lstat(target.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+         links++) {
+        char named[PATH_MAX];
+        const ssize_t length = readlink(target.c_str(), named, sizeof named - 1);
+        if (length <= 0)
+            break;
+        named[length] = '\0';
+        target = named[0] == '/' ? std::string(named) : folderOf(target) + "/" + named;
+    }
     const std::string folder = folderOf(target);
     std::string temporary = target + ".XXXXXX";
     int fd = -1;

@@ -42,8 +42,8 @@ int main(int argc, char **argv) {
     }
     installKeyCallbacks();
     initGame();
-    startDemo();
     startKeyTest();
+    startDemo();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);
     glutReshapeFunc(reshapeWindow);
