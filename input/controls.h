@@ -34,7 +34,7 @@ struct ControlsProblem {
 // blank lines; actions the file does not name keep their defaults (an extra default key yields
 // to a line that binds it elsewhere). Refused: bad lines, unknown actions or keys, the keys of
 // the whole game (Space, N, Escape, F11, the camera's U O I K J L, the title screen's C 1 2 3,
-// the view key V), a key that two actions would share.
+// the view key V, P, M, '-', '=', F2), a key that two actions would share.
 Controls readControls(const std::string &text, std::vector<ControlsProblem> &problems);
 // The controls as a controls file that binds exactly them.
 std::string writeControls(const Controls &controls);

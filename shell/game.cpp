@@ -11,10 +11,13 @@
 #include "shell/demo.h"
 #include "shell/gamepads.h"
 #include "shell/key_map.h"
+#include "shell/key_test.h"
 #include "shell/net_round.h"
+#include "shell/pause.h"
 #include "shell/screen_flow.h"
 #include "shell/title_menu.h"
 #include "shell/view_layout.h"
+#include "shell/volume.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
 
@@ -64,6 +67,8 @@ void readInput() {
 // has only the keyboard's ESC); a demo hears when play starts or ends.
 void screenKeys() {
     const bool wasPlaying = playing;
+    if (!demoPlaying() && keyTestKeys())
+        return; // the key test takes every key
     if (playing)
         pollViewKey();
     if (showSplash)
@@ -73,6 +78,8 @@ void screenKeys() {
     if (!demoPlaying()) {
         pollNewGameKey();
         pollQuitKey();
+        pollPauseKeys();
+        pollVolumeKeys();
     }
     if (playing != wasPlaying)
         playing ? demoPlayStarted() : demoPlayEnded();
@@ -87,11 +94,11 @@ void displayFrame() {
     playTicksDue = false;
     if (ticks > 0)
         readInput();
-    for (int i = 1; i < ticks && playing; i++) { // catching up: ticks not drawn
+    for (int i = 1; i < ticks && roundRuns(); i++) { // catching up: ticks not drawn
         playTickUndrawn();
         screenKeys();
     }
-    const bool ticked = ticks > 0 && playing; // this frame's own tick
+    const bool ticked = ticks > 0 && roundRuns(); // this frame's own tick
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -109,6 +116,9 @@ void displayFrame() {
     } else if (playing) {
         drawPlayScreen();
     }
+    drawKeyTest(); // the overlays: each draws only when it is shown
+    drawPauseOverlay();
+    drawVolumeNote();
     screenChanged = false; // drawn; the keys below may change it again
     if (ticked)
         screenKeys();
@@ -135,17 +145,18 @@ void paceFrames() {
         usleep(static_cast<useconds_t>(std::min(waitMs, longestWaitMs)) * 1000);
         return;
     }
-    if (playing) { // the frame drawn next runs the ticks
+    if (roundRuns()) { // the frame drawn next runs the ticks
         playTicksDue = true;
         glutPostRedisplay();
         return;
     }
-    // the splash and the title: their keys every tick, a picture only when the screen changed
+    // the splash, the title, the key test and a paused round: their keys every tick (the ticks
+    // of a pause are spent, never caught up), a picture only when the screen changed
     const int ticks = takeDueTicks(nowMs, MaxTicksInARow);
     readInput();
-    for (int i = 0; i < ticks && !playing; i++)
+    for (int i = 0; i < ticks && !roundRuns(); i++)
         screenKeys();
-    if (screenChanged && !playing)
+    if (screenChanged && !roundRuns())
         glutPostRedisplay();
 }
 

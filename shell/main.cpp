@@ -6,8 +6,10 @@
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
+#include "shell/key_test.h"
 #include "shell/net_round.h"
 #include "shell/options.h"
+#include "shell/settings.h"
 
 #include <GL/freeglut.h>
 
@@ -16,6 +18,7 @@ int main(int argc, char **argv) {
     int status = takeGameOptions(argc, argv);
     if (status >= 0)
         return status;
+    loadSettingsFile(); // the volume (--volume wins)
     status = prepareDemo();
     if (status < 0)
         status = checkNetOptions();
@@ -42,6 +45,7 @@ int main(int argc, char **argv) {
     }
     installKeyCallbacks();
     initGame();
+    startKeyTest();
     startDemo();
     startNetGame();
     glutDisplayFunc(displayFrame);

@@ -18,7 +18,8 @@ extern bool fullscreenAtStart; // --fullscreen
 
 // Take the game's options out of argv (the rest stays in order for glutInit). Writes one line
 // to standard error and returns 2 for an unknown option, a missing or refused value; prints the
-// help and returns 0 for --help, prints the controls and returns 0 for --print-controls;
+// help and returns 0 for --help, "pasturon VERSION" for --version, prints the controls and
+// returns 0 for --print-controls;
 // returns -1 when the game should start.
 int takeGameOptions(int &argc, char **argv);
 // After glutInit: anything glutInit left is an unknown argument. One line on standard error

@@ -28,6 +28,8 @@ int fail(const std::string &message) {
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::printf("pasturon-replay %s\n", PASTURON_VERSION_STRING) < 0;
     long long syncDepth; // --synctest N
     std::string error;
     if (!takeSyncTestOption(argc, argv, syncDepth, error))
