@@ -1,6 +1,7 @@
 // compiled_models.cpp: fixed models compiled once into display lists, and the box each
 // object model stays inside (for leaving out objects outside a half's view).
 #include "images/textures.h"
+#include "models/cow_pose.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "rules/cow.h"
@@ -41,8 +42,9 @@ bool cowInView(const Cow *cow) {
     if (legacyPasses)
         return true;
     const float reach = CowModelReach * modelScaleOf(cow);
-    const float lowest[3] = {cow->x - reach, cow->y - reach, cow->z - reach};
-    const float highest[3] = {cow->x + reach, cow->y + reach, cow->z + reach};
+    const CowPose pose = drawnPose(cow);
+    const float lowest[3] = {pose.x - reach, pose.y - reach, pose.z - reach};
+    const float highest[3] = {pose.x + reach, pose.y + reach, pose.z + reach};
     return boxInView(currentViewFrustum(), lowest, highest);
 }
 

@@ -7,6 +7,7 @@
 #include "rules/play_tick.h"
 #include "shell/game.h"
 #include "input/keys.h"
+#include "models/cow_pose.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
 
@@ -37,6 +38,7 @@ constexpr int FullTurn = 360; // degrees
 
 // The last view handed to gluLookAt.
 ChaseView lastView;
+const CameraSetting *drawnCamera; // set between ticks by the frame code, else null
 
 void phaseDone(DrawPhase phase) {
     if (drawPhaseHook)
@@ -79,13 +81,6 @@ void drawHalf(Cow *cow, const HalfViewport &viewport, bool ticked) {
     phaseDone(DrawPhase::Beacons);
 }
 
-// Both halves, right (cow 1) then left (cow 2).
-void drawHalves(bool ticked) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
-    drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
-}
-
 // The rules' tick, with what a demo takes from it or puts into it.
 void rulesTick() {
     beginDemoTick();
@@ -94,6 +89,12 @@ void rulesTick() {
 }
 
 } // namespace
+
+void drawHalves(bool ticked) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
+    drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
+}
 
 void setCameraDefaults() {
     fieldOfView = 90.0f;
@@ -107,16 +108,27 @@ double degToRad(int degrees) {
     return degrees * RadiansPerDegree;
 }
 
+CameraSetting currentCameraSetting() {
+    return {static_cast<double>(cameraDistance), static_cast<double>(cameraYaw),
+            static_cast<double>(cameraPitch)};
+}
+
+void drawCameraAt(const CameraSetting *setting) {
+    drawnCamera = setting;
+}
+
 ChaseView chaseView(const Cow *cow) {
-    const double d = cameraDistance;
-    const double yaw = degToRad(cameraYaw);
-    const double pitch = degToRad(cameraPitch);
+    const CameraSetting camera = drawnCamera ? *drawnCamera : currentCameraSetting();
+    const CowPose pose = drawnPose(cow);
+    const double d = camera.distance;
+    const double yaw = camera.yawDegrees * RadiansPerDegree;
+    const double pitch = camera.pitchDegrees * RadiansPerDegree;
     ChaseView view;
-    view.eye[0] = -cow->x + std::cos(pitch) * std::sin(yaw) * d;
-    view.eye[1] = cow->y + std::cos(pitch) * std::cos(yaw) * d;
+    view.eye[0] = -pose.x + std::cos(pitch) * std::sin(yaw) * d;
+    view.eye[1] = pose.y + std::cos(pitch) * std::cos(yaw) * d;
     view.eye[2] = std::sin(pitch) * d;
-    view.centre[0] = -cow->x;
-    view.centre[1] = cow->y;
+    view.centre[0] = -pose.x;
+    view.centre[1] = pose.y;
     view.centre[2] = cameraTargetHeight;
     view.up[0] = 0;
     view.up[1] = 0;

@@ -3,6 +3,7 @@
 #include "shell/data_folder.h"
 #include "shell/game.h"
 #include "shell/demo.h"
+#include "shell/frame_blend.h"
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
@@ -37,6 +38,7 @@ int main(int argc, char **argv) {
         loadControlsFile();
         openGamepads();
     }
+    startPicturePacing();
     installKeyCallbacks();
     initGame();
     startDemo();

@@ -3,6 +3,7 @@
 #include "input/controls.h"
 #include "shell/controls_file.h"
 #include "shell/demo.h"
+#include "shell/frame_blend.h"
 
 #include <cstdio>
 #include <cstring>
@@ -39,6 +40,11 @@ const GameOption Options[] = {
      takePlayOption},
     {"timedemo", nullptr, "with --play: unpaced; at the end print the frame rate",
      takeTimedemoOption},
+    {"timedemo-smooth", nullptr,
+     "with --play: ticks paced, pictures between them unpaced; at the end print pictures a second",
+     takeSmoothTimedemoOption},
+    {"classic-pace", nullptr, "draw one picture per game tick (51 ms), without the in-between ones",
+     takeClassicPaceOption},
     {"trace", "FILE", "with --play or --record: the trace of every play frame into FILE",
      takeTraceOption},
     {"shot", "FRAME:FILE.png", "with --play: save the window after play frame FRAME as PNG",

@@ -119,6 +119,10 @@ int takeDueTicks(int nowMs, int most) {
     return taken;
 }
 
+int msSinceLastTick(int nowMs) {
+    return tickClockStarted ? nowMs - lastTickMs : 0;
+}
+
 void resetFrameClocks() {
     tickClockStarted = reportStarted = false;
     lastTickMs = lastReportMs = framesCounted = 0;
