@@ -43,6 +43,9 @@ void drawVisibleCells(const Cow *cow, RowOrder order, void (*drawCell)(int colum
 
 // Benchmark switch: draw as the passes did before they were made cheap (for comparing).
 extern bool legacyPasses;
+// Skirts end where they meet the ground they fall onto (true, the game's way); false draws
+// them down to the ground plane (the frame benchmark's comparison).
+extern bool cutSkirts;
 
 // The view volume of the current projection and modelview matrices, as planes in the
 // coordinates the modelview matrix takes in.
