@@ -70,6 +70,7 @@ void drawHalf(Cow *cow, const HalfViewport &viewport, bool ticked) {
     cow1->drawHandler(static_cast<int>(cow1->x), static_cast<int>(cow1->y));
     cow2->drawHandler(static_cast<int>(cow2->x), static_cast<int>(cow2->y));
     phaseDone(DrawPhase::Cows);
+    drawObjectsBeforeGround(cow);
     drawTerrainPass(cow);
     phaseDone(DrawPhase::Terrain);
     drawObjectPass(cow);
