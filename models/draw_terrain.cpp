@@ -78,14 +78,22 @@ void skirtQuad(float x, float y, const float (&v)[4][3], float h, float floor) {
     }
 }
 
-// The height where a skirt from a tile of height `h` toward a neighbour whose top the pass draws
-// at `toward` (-1: not drawn) meets that top, or 0 (no cut) when the skirt is widened at a
-// corner, which the cut would texture differently, or reaches past the neighbour's cell.
-float skirtFloor(float h, float toward, bool widened) {
+// The height above which a skirt of the tile at (column, row), of height `h`, is kept: just
+// below the lowest top it falls onto, the cells one, two, ... steps toward (dColumn, dRow) as
+// far as it reaches, whose tops hide what lies below them. 0 (kept whole) when the skirt is
+// widened at a corner, which a cut would texture differently, or falls onto a cell the pass
+// does not draw whole.
+float skirtFloor(int column, int row, int dColumn, int dRow, float h, bool widened) {
     if (!cutting || widened)
         return 0;
-    const float floor = toward - CutOverlap;
-    return floor > 0 && h - floor <= 1 ? floor : 0;
+    float lowest = h;
+    for (int step = 1; step < h + 1; step++) {
+        const float top = drawnSurface(column + step * dColumn, row + step * dRow);
+        if (top < 0)
+            return 0;
+        lowest = std::min(lowest, top);
+    }
+    return std::max(0.0f, lowest - CutOverlap);
 }
 
 // One cell of the terrain pass: its tile's top face at the surface height, then a skirt
@@ -106,16 +114,16 @@ void drawTileCell(int column, int row) {
     tileQuad(x, y, {{1, 0, h}, {0, 0, h}, {0, 1, h}, {1, 1, h}});
     if (s.lowerSouth)
         skirtQuad(x, y, {{1 + dE, -h, 0}, {-dW, -h, 0}, {0, 0, h}, {1, 0, h}}, h,
-                  skirtFloor(h, drawnSurface(c, r - 1), dW > 0 || dE > 0));
+                  skirtFloor(c, r, 0, -1, h, dW > 0 || dE > 0));
     if (s.lowerNorth)
         skirtQuad(x, y, {{1, 1, h}, {0, 1, h}, {-dW, 1 + h, 0}, {1 + dE, 1 + h, 0}}, h,
-                  skirtFloor(h, drawnSurface(c, r + 1), dW > 0 || dE > 0));
+                  skirtFloor(c, r, 0, 1, h, dW > 0 || dE > 0));
     if (s.lowerWest)
         skirtQuad(x, y, {{0, 0, h}, {-h, -dS, 0}, {-h, 1 + dN, 0}, {0, 1, h}}, h,
-                  skirtFloor(h, drawnSurface(c - 1, r), dS > 0 || dN > 0));
+                  skirtFloor(c, r, -1, 0, h, dS > 0 || dN > 0));
     if (s.lowerEast)
         skirtQuad(x, y, {{1 + h, -dS, 0}, {1, 0, h}, {1, 1, h}, {1 + h, 1 + dN, 0}}, h,
-                  skirtFloor(h, drawnSurface(c + 1, r), dS > 0 || dN > 0));
+                  skirtFloor(c, r, 1, 0, h, dS > 0 || dN > 0));
     glEnd();
 }
 
