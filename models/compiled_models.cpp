@@ -4,6 +4,7 @@
 #include "models/cow_pose.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
+#include "models/primitives.h"
 #include "rules/cow.h"
 #include "models/draw_passes.h"
 
@@ -61,14 +62,17 @@ void drawCompiled(CompiledModel &model, void (*build)()) {
         return;
     }
     // a list keeps the texture names it bound: compile again when the catalogue changed
-    if (!model.list || !std::equal(std::begin(ModelTextures), std::end(ModelTextures),
-                                   std::begin(model.textures))) {
-        if (!model.list)
-            model.list = glGenLists(1);
-        std::copy(std::begin(ModelTextures), std::end(ModelTextures), std::begin(model.textures));
-        glNewList(model.list, GL_COMPILE);
+    const int kind = lighterModels ? 1 : 0;
+    unsigned int &list = model.list[kind];
+    unsigned int(&textures)[std::size(ModelTextures)] = model.textures[kind];
+    if (!list ||
+        !std::equal(std::begin(ModelTextures), std::end(ModelTextures), std::begin(textures))) {
+        if (!list)
+            list = glGenLists(1);
+        std::copy(std::begin(ModelTextures), std::end(ModelTextures), std::begin(textures));
+        glNewList(list, GL_COMPILE);
         build();
         glEndList();
     }
-    glCallList(model.list);
+    glCallList(list);
 }

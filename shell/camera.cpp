@@ -3,6 +3,7 @@
 #include "shell/camera.h"
 #include "hud/hud.h"
 #include "shell/demo.h"
+#include "shell/detail.h"
 #include "rules/cow.h"
 #include "rules/play_tick.h"
 #include "shell/game.h"
@@ -93,8 +94,10 @@ void rulesTick() {
 
 void drawHalves(bool ticked) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    beginHalves();
     drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
     drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
+    endHalves();
 }
 
 void setCameraDefaults() {

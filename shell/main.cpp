@@ -3,6 +3,7 @@
 #include "shell/data_folder.h"
 #include "shell/game.h"
 #include "shell/demo.h"
+#include "shell/detail.h"
 #include "shell/frame_blend.h"
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
@@ -41,6 +42,7 @@ int main(int argc, char **argv) {
     startPicturePacing();
     installKeyCallbacks();
     initGame();
+    setDetail(currentDetail()); // the texture filters of --detail
     startDemo();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);

@@ -3,6 +3,7 @@
 #include "input/controls.h"
 #include "shell/controls_file.h"
 #include "shell/demo.h"
+#include "shell/detail.h"
 #include "shell/frame_blend.h"
 
 #include <cstdio>
@@ -43,6 +44,9 @@ const GameOption Options[] = {
     {"timedemo-smooth", nullptr,
      "with --play: ticks paced, pictures between them unpaced; at the end print pictures a second",
      takeSmoothTimedemoOption},
+    {"detail", "high|low",
+     "high: the full picture (the default); low: a lighter one for renderers without a card",
+     takeDetailOption},
     {"classic-pace", nullptr, "draw one picture per game tick (51 ms), without the in-between ones",
      takeClassicPaceOption},
     {"trace", "FILE", "with --play or --record: the trace of every play frame into FILE",

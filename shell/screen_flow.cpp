@@ -4,6 +4,7 @@
 #include "audio/sound.h"
 #include "hud/hud.h"
 #include "input/keys.h"
+#include "shell/detail.h"
 #include "world/grids.h"
 
 #include <cstdio>
@@ -87,9 +88,10 @@ void countFrame(int nowMs) {
     }
     framesCounted++;
     if (nowMs - lastReportMs > ReportPeriodMs) {
-        std::printf("%5.1f fps (%i)\n", framesCounted / ((nowMs - lastReportMs) * 0.001),
-                    framesCounted);
+        const double rate = framesCounted / ((nowMs - lastReportMs) * 0.001);
+        std::printf("%5.1f fps (%i)\n", rate, framesCounted);
         std::fflush(stdout);
+        adviseDetail(rate);
         framesCounted = 0;
         lastReportMs = nowMs;
     }

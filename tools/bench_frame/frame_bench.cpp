@@ -12,6 +12,7 @@
 #include "images/texture_slots.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
+#include "shell/detail.h"
 #include "shell/game.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
@@ -53,22 +54,26 @@ struct Setup {
     const char *name;
     bool legacy, cut, objectsFirst;
     int font;
+    Detail detail;
 };
 const Setup Setups[] = {
-    {"legacy passes", true, false, false, ExtrudedFontSlot},
-    {"before (full skirts)", false, false, false, ExtrudedFontSlot},
-    {"skirts cut", false, true, false, ExtrudedFontSlot},
-    {"+ objects first", false, true, true, ExtrudedFontSlot},
-    {"+ polygon font (now)", false, true, true, PolygonFontSlot},
+    {"legacy passes", true, false, false, ExtrudedFontSlot, Detail::High},
+    {"before (full skirts)", false, false, false, ExtrudedFontSlot, Detail::High},
+    {"skirts cut", false, true, false, ExtrudedFontSlot, Detail::High},
+    {"+ objects first", false, true, true, ExtrudedFontSlot, Detail::High},
+    {"+ polygon font (high)", false, true, true, PolygonFontSlot, Detail::High},
+    {"low detail", false, true, true, PolygonFontSlot, Detail::Low},
 };
 constexpr int SetupCount = static_cast<int>(std::size(Setups));
-constexpr int Legacy = 0, Before = 1, Now = SetupCount - 1;
+constexpr int Legacy = 0, Before = 1, Now = SetupCount - 2, Low = SetupCount - 1;
 
 void apply(const Setup &setup) {
     legacyPasses = setup.legacy;
     cutSkirts = setup.cut;
     objectsFirst = setup.objectsFirst;
     CurrentFont = setup.font;
+    if (currentDetail() != setup.detail)
+        setDetail(setup.detail);
 }
 
 // Costs gathered for one setup.
@@ -197,12 +202,15 @@ int main(int argc, char **argv) {
         std::printf("  %-24s   %8.2f        %8.2f      %6.2f   %6.2f\n", Setups[s].name, cpu, wall,
                     cpu / floorCpu, wall / floorWall);
     }
-    std::printf("  steps, median ms CPU / elapsed: %s | %s\n", Setups[Before].name,
-                Setups[Now].name);
-    for (int p = 0; p < PhaseCount; p++)
-        std::printf("  %-8s  %7.2f / %7.2f   | %7.2f / %7.2f\n", PhaseNames[p],
-                    median(costs[Before].phaseCpu[p]), median(costs[Before].phaseWall[p]),
-                    median(costs[Now].phaseCpu[p]), median(costs[Now].phaseWall[p]));
+    std::printf("  steps, median ms CPU / elapsed: %s | %s | %s\n", Setups[Before].name,
+                Setups[Now].name, Setups[Low].name);
+    for (int p = 0; p < PhaseCount; p++) {
+        std::printf("  %-8s", PhaseNames[p]);
+        for (int s : {Before, Now, Low})
+            std::printf("  %7.2f / %7.2f  ", median(costs[s].phaseCpu[p]),
+                        median(costs[s].phaseWall[p]));
+        std::printf("\n");
+    }
     std::printf("  (terrain includes the objects drawn before the ground)\n");
     return 0;
 }
