@@ -2,6 +2,7 @@
 // and the OpenAL back end that plays them.
 #include "audio/catalogue.h"
 #include "audio/device.h"
+#include "audio/mix.h"
 #include "audio/sources.h"
 
 #include <cstdio>
@@ -74,5 +75,6 @@ void loadSounds() {
         if (soundLoops(static_cast<Sound>(i)))
             alSourcei(*Catalogue[i].source, AL_LOOPING, AL_TRUE);
     setListenerPosition(0, 0, 0);
+    setMasterGain(masterGain()); // a volume set before the device opened
     setSoundBackend(&OpenAlBackend);
 }

@@ -1,5 +1,6 @@
 // controls.cpp: the players' actions, their default and bound keys, and the controls file.
 #include "input/controls.h"
+#include "input/config_text.h"
 #include "input/key_names.h"
 #include "input/keys.h"
 
@@ -22,19 +23,12 @@ struct ReservedKey {
     const char *use;
 };
 constexpr ReservedKey ReservedKeys[] = {
-    {VK_Space, "the start key"},    {'N', "the new-game key"}, {VK_Escape, "the quit key"},
-    {VK_F11, "the fullscreen key"}, {'U', "a camera key"},     {'O', "a camera key"},
-    {'I', "a camera key"},          {'K', "a camera key"},     {'J', "a camera key"},
-    {'L', "a camera key"},
+    {VK_Space, "the start key"},    {'N', "the new-game key"},   {VK_Escape, "the quit key"},
+    {VK_F11, "the fullscreen key"}, {'U', "a camera key"},       {'O', "a camera key"},
+    {'I', "a camera key"},          {'K', "a camera key"},       {'J', "a camera key"},
+    {'L', "a camera key"},          {'P', "the pause key"},      {'M', "the mute key"},
+    {VK_Minus, "a volume key"},     {VK_Equals, "a volume key"}, {VK_F2, "the key-test key"},
 };
-
-// Text from the file as a message quotes it: at most 32 characters, control bytes as '?'.
-std::string quoted(const std::string &text) {
-    std::string shown;
-    for (char c : text.substr(0, 32))
-        shown += static_cast<unsigned char>(c) < 32 || c == 127 ? '?' : c;
-    return "\"" + shown + (text.size() > 32 ? "...\"" : "\"");
-}
 
 // An action of a player, as one index 0 .. PlayerCount * ActionCount - 1.
 struct Slot {
@@ -70,14 +64,6 @@ std::string lowerCase(const std::string &text) {
     return lower;
 }
 
-std::string trimmed(const std::string &text) {
-    const char *blank = " \t\r\v\f";
-    size_t begin = text.find_first_not_of(blank);
-    if (begin == std::string::npos)
-        return "";
-    return text.substr(begin, text.find_last_not_of(blank) - begin + 1);
-}
-
 // "cow2.jump" as a slot; false when it is none.
 bool parseSlot(const std::string &text, Slot &slot) {
     const std::string name = lowerCase(text);
@@ -108,21 +94,21 @@ const Request *requestFor(Slot slot, const std::vector<const Request *> &standin
 // Read one line into `request`; false with `reason` when the line is refused, false with an
 // empty reason for a blank or comment line.
 bool parseLine(const std::string &raw, Request &request, std::string &reason) {
-    std::string line = raw.substr(0, raw.find('#'));
-    if (trimmed(line).empty())
+    std::string action, keys;
+    switch (splitConfigLine(raw, action, keys)) {
+    case ConfigLineKind::Blank:
         return false;
-    size_t equals = line.find('=');
-    if (equals == std::string::npos) {
+    case ConfigLineKind::NoEquals:
         reason = "expected \"cowN.ACTION = KEY\"";
         return false;
+    case ConfigLineKind::Setting:
+        break;
     }
-    const std::string action = trimmed(line.substr(0, equals));
     if (!parseSlot(action, request.slot)) {
         reason = "unknown action " + quoted(action) +
                  " (cow1 or cow2, then up, down, left, right, jump, butt or controls)";
         return false;
     }
-    std::string keys = line.substr(equals + 1);
     std::replace(keys.begin(), keys.end(), ',', ' ');
     size_t at = 0;
     while ((at = keys.find_first_not_of(" \t\r\v\f", at)) != std::string::npos) {

@@ -33,8 +33,8 @@ struct ControlsProblem {
 // The controls a controls file gives: lines "cowN.ACTION = KEY [KEY ...]", '#' comments and
 // blank lines; actions the file does not name keep their defaults (an extra default key yields
 // to a line that binds it elsewhere). Refused: bad lines, unknown actions or keys, the keys of
-// the whole game (Space, N, Escape, F11, the camera's U O I K J L), a key that two actions would
-// share.
+// the whole game (Space, N, Escape, F11, the camera's U O I K J L, P, M, '-', '=', F2), a key
+// that two actions would share.
 Controls readControls(const std::string &text, std::vector<ControlsProblem> &problems);
 // The controls as a controls file that binds exactly them.
 std::string writeControls(const Controls &controls);

@@ -1,5 +1,6 @@
 // key_names.cpp: key names of the replay script and demo format, both ways.
 #include "input/key_names.h"
+#include "input/config_text.h"
 #include "input/keys.h"
 
 #include <cctype>
@@ -18,17 +19,7 @@ constexpr NamedKey NamedKeys[] = {
 
 // A run of decimal digits naming a key code 0..255, or -1.
 int decimalCode(const std::string &text) {
-    if (text.empty())
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-        if (value >= KeyCodeCount)
-            return -1;
-    }
-    return value;
+    return static_cast<int>(wholeNumber(text, KeyCodeCount - 1));
 }
 
 // A key the game can see from the window system: its code, the name the controls file prints,

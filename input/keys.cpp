@@ -9,6 +9,10 @@ bool isKeyDown(int code) {
     return code >= 0 && code < KeyCodeCount && keyTable[code] != 0;
 }
 
+unsigned keyHolders(int code) {
+    return code >= 0 && code < KeyCodeCount ? keyTable[code] : 0;
+}
+
 void setKeyFrom(KeySource source, int code, bool down) {
     if (code < 0 || code >= KeyCodeCount)
         return;

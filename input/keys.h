@@ -13,14 +13,17 @@ enum VirtualKey {
     VK_Insert = 45,
     VK_Delete = 46,
     VK_F1 = 112,
+    VK_F2 = 113,
     VK_F11 = 122,
     VK_F12 = 123,
     VK_LShift = 160,
     VK_RShift = 161,
     VK_LControl = 162,
     VK_RControl = 163,
-    VK_LMenu = 164, // left Alt
-    VK_RMenu = 165, // right Alt
+    VK_LMenu = 164,  // left Alt
+    VK_RMenu = 165,  // right Alt
+    VK_Equals = 187, // '=' and '+'
+    VK_Minus = 189,
 };
 
 constexpr int KeyCodeCount = 256;
@@ -33,6 +36,7 @@ enum KeySource : unsigned {
 };
 
 bool isKeyDown(int code);             // is the key held at this moment?
+unsigned keyHolders(int code);        // the KeySource bits of what holds the key (0: up)
 void setKeyDown(int code, bool down); // a keyboard press or release (codes outside 0..255 ignored)
 void setKeyFrom(KeySource source, int code, bool down); // the same from another source
 void releaseKeysFrom(KeySource source);                 // every key that source holds, up

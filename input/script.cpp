@@ -1,5 +1,6 @@
 // script.cpp: scripts of held keys: reading them, writing their lines, holding their keys.
 #include "input/script.h"
+#include "input/config_text.h"
 #include "input/key_names.h"
 #include "input/keys.h"
 
@@ -9,22 +10,6 @@
 #include <cstring>
 
 namespace {
-
-// A run of decimal digits as a number no greater than `limit`; -1 if it is not one.
-long long decimal(const std::string &text, long long limit) {
-    if (text.empty())
-        return -1;
-    long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        int digit = c - '0';
-        if (value > (limit - digit) / 10)
-            return -1;
-        value = value * 10 + digit;
-    }
-    return value;
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -63,7 +48,7 @@ bool parseScript(const std::string &text, std::vector<ScriptStep> &steps, std::s
             continue; // blank or comment only
         std::string where = "line " + std::to_string(lineNumber) + ": ";
         ScriptStep step;
-        step.frames = decimal(line[0], LLONG_MAX);
+        step.frames = wholeNumber(line[0], LLONG_MAX);
         if (step.frames < 1) {
             error = where + "bad frame count \"" + line[0] + "\"";
             return false;

@@ -1,6 +1,7 @@
 // demo.cpp: recording a round's keys, playing a script back in the game, and what a played
 // demo writes: the trace, the shots and the timedemo line.
 #include "shell/demo.h"
+#include "input/config_text.h"
 #include "input/script.h"
 #include "rules/trace.h"
 #include "shell/frame_blend.h"
@@ -150,14 +151,8 @@ void takeShots() {
 
 // A decimal frame number of 1 or more, or -1.
 long long frameNumber(const std::string &text) {
-    if (text.empty() || text.size() > 15)
-        return -1;
-    long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
+    constexpr long long MostFrames = 999999999999999; // 15 digits
+    const long long value = wholeNumber(text, MostFrames);
     return value >= 1 ? value : -1;
 }
 

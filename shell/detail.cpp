@@ -20,6 +20,7 @@ const char *const SoftwareRenderers[] = {"llvmpipe", "softpipe", "Software Raste
 // --- Process lifetime ---
 Detail detail = Detail::High;
 bool advised;
+bool detailGiven; // --detail: settings.conf's line does not change it
 unsigned int pictureTexture;                   // low detail's picture, copied from the back buffer
 int pictureTextureWidth, pictureTextureHeight; // its size, powers of two
 int fullWidth, fullHeight;                     // the window, while the halves draw smaller
@@ -69,15 +70,34 @@ void bindPictureTexture(int width, int height) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
-} // namespace
-
-bool takeDetailOption(const char *value, std::string &error) {
+// "high" or "low" into *level; false with `error` set for anything else.
+bool readDetail(const char *value, Detail *level, std::string &error) {
     if (std::strcmp(value, "high") == 0 || std::strcmp(value, "low") == 0) {
-        detail = value[0] == 'h' ? Detail::High : Detail::Low;
+        *level = value[0] == 'h' ? Detail::High : Detail::Low;
         return true;
     }
     error = std::string("expected high or low, not '") + value + "'";
     return false;
+}
+
+} // namespace
+
+bool takeDetailOption(const char *value, std::string &error) {
+    detailGiven = true;
+    return readDetail(value, &detail, error);
+}
+
+bool takeDetailSetting(const std::string &value, std::string &reason) {
+    Detail level;
+    if (!readDetail(value.c_str(), &level, reason))
+        return false;
+    if (!detailGiven)
+        detail = level;
+    return true;
+}
+
+std::string detailSetting() {
+    return detail == Detail::Low ? "low" : "high";
 }
 
 Detail currentDetail() {

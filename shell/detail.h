@@ -8,6 +8,9 @@
 enum class Detail { High, Low };
 
 bool takeDetailOption(const char *value, std::string &error); // --detail high|low
+// settings.conf's line "detail = high|low" (--detail wins)
+bool takeDetailSetting(const std::string &value, std::string &reason);
+std::string detailSetting();
 Detail currentDetail();
 // Take `detail` now (the texture filters too, when the textures exist).
 void setDetail(Detail detail);

@@ -6,6 +6,8 @@
 #include "models/draw_passes.h"
 #include "rules/cow.h"
 #include "shell/camera.h"
+#include "shell/pause.h"
+#include "shell/screen_flow.h"
 #include "world/grids.h"
 
 #include <GL/glx.h>
@@ -36,6 +38,7 @@ using Clock = std::chrono::steady_clock;
 Clock::time_point lastPicture;
 bool pictureShown;
 int picturesPerSecondCap = CappedPicturesPerSecond;
+double heldShare = 1; // the share of the tick the last picture in play was drawn at
 
 TickSnapshot takeSnapshot() {
     return {{cow1, cow2},           {rulesPose(cow1), rulesPose(cow2)},
@@ -139,6 +142,12 @@ void drawBetweenTicks(double fraction) {
     spinAngle = spin;
     itemSpinAngle = itemSpin;
     hudIntroCounter = hudIntro;
+}
+
+double shareOfTick(int nowMs) {
+    if (roundRuns())
+        heldShare = static_cast<double>(msSinceLastTick(nowMs)) / TickMs;
+    return heldShare;
 }
 
 void forgetTicks() {

@@ -17,6 +17,9 @@ void playTickBetweenPictures();
 // the picture a classic frame of the last tick shows. What a tick changes at once (hay, counters,
 // banners, gates) shows as the rules left it.
 void drawBetweenTicks(double fraction);
+// The share of the tick passed at `nowMs` since the last tick was due; while the round is
+// paused, the share it had when the pause began (the picture holds still).
+double shareOfTick(int nowMs);
 // Play started or ended: nothing to blend from until the next tick.
 void forgetTicks();
 

@@ -12,7 +12,10 @@
 #include "shell/frame_blend.h"
 #include "shell/gamepads.h"
 #include "shell/key_map.h"
+#include "shell/key_test.h"
+#include "shell/pause.h"
 #include "shell/screen_flow.h"
+#include "shell/volume.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
 
@@ -61,6 +64,8 @@ void readInput() {
 // has only the keyboard's ESC); a demo hears when play starts or ends.
 void screenKeys() {
     const bool wasPlaying = playing;
+    if (!demoPlaying() && keyTestKeys())
+        return; // the key test takes every key
     if (showSplash)
         splashKeys();
     else if (showTitle)
@@ -68,6 +73,8 @@ void screenKeys() {
     if (!demoPlaying()) {
         pollNewGameKey();
         pollQuitKey();
+        pollPauseKeys();
+        pollVolumeKeys();
     }
     if (playing != wasPlaying) {
         playing ? demoPlayStarted() : demoPlayEnded();
@@ -86,11 +93,11 @@ void displayFrame() {
     playTicksDue = false;
     if (ticks > 0)
         readInput();
-    for (int i = smooth ? 0 : 1; i < ticks && playing; i++) { // classic: catching up undrawn
+    for (int i = smooth ? 0 : 1; i < ticks && roundRuns(); i++) { // classic: catching up undrawn
         smooth ? playTickBetweenPictures() : playTickUndrawn();
         screenKeys();
     }
-    const bool ticked = !smooth && ticks > 0 && playing; // this frame's own tick
+    const bool ticked = !smooth && ticks > 0 && roundRuns(); // this frame's own tick
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -105,10 +112,13 @@ void displayFrame() {
     } else if (ticked) {
         playFrame();
     } else if (smooth && playing) {
-        drawBetweenTicks(static_cast<double>(msSinceLastTick(nowMs)) / TickMs);
+        drawBetweenTicks(shareOfTick(nowMs));
     } else if (playing) {
         drawPlayScreen();
     }
+    drawKeyTest(); // the overlays: each draws only when it is shown
+    drawPauseOverlay();
+    drawVolumeNote();
     screenChanged = false; // drawn; the keys below may change it again
     if (ticked)
         screenKeys();
@@ -128,7 +138,7 @@ void paceFrames() {
         glutPostRedisplay();
         return;
     }
-    if (playing && smoothPace()) { // a picture as soon as the rate allows; it takes the ticks due
+    if (roundRuns() && smoothPace()) { // a picture as soon as the rate allows; it takes the ticks
         const long waitUs = pictureWaitMicroseconds(smoothTimedemo());
         if (waitUs > 0) {
             usleep(static_cast<useconds_t>(waitUs));
@@ -144,17 +154,18 @@ void paceFrames() {
         usleep(static_cast<useconds_t>(waitMs) * 1000); // sleep to the next tick, no spinning
         return;
     }
-    if (playing) { // the frame drawn next runs the ticks
+    if (roundRuns()) { // the frame drawn next runs the ticks
         playTicksDue = true;
         glutPostRedisplay();
         return;
     }
-    // the splash and the title: their keys every tick, a picture only when the screen changed
+    // the splash, the title, the key test and a paused round: their keys every tick (the ticks
+    // of a pause are spent, never caught up), a picture only when the screen changed
     const int ticks = takeDueTicks(nowMs, MaxTicksInARow);
     readInput();
-    for (int i = 0; i < ticks && !playing; i++)
+    for (int i = 0; i < ticks && !roundRuns(); i++)
         screenKeys();
-    if (screenChanged && !playing)
+    if (screenChanged && !roundRuns())
         glutPostRedisplay();
 }
 

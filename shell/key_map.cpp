@@ -267,3 +267,32 @@ void dropKeysLostWithFocus() {
     XQueryKeymap(keymapDisplay, physicalKeys);
     releaseKeysNotHeld(physicallyDown);
 }
+
+bool keyHeldOnKeyboard(int key) {
+    return keymapDisplay && physicalKeyDown(key) == 1;
+}
+
+int windowHasFocus() {
+    Display *display = glXGetCurrentDisplay();
+    const Window ours = glXGetCurrentDrawable(); // GLUT draws into the window itself
+    if (!display || !ours)
+        return -1;
+    Window focus;
+    int revertTo;
+    XGetInputFocus(display, &focus, &revertTo);
+    if (focus == PointerRoot)
+        return -1;
+    // ours, or a window inside ours
+    for (Window window = focus; window != None;) {
+        if (window == ours)
+            return 1;
+        Window root, parent, *children = nullptr;
+        unsigned count;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        window = parent == root ? None : parent;
+    }
+    return 0;
+}

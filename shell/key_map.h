@@ -18,3 +18,9 @@ void installKeyCallbacks();
 // Ask the window's X server which keys are physically down and release the rest (once per
 // frame, with the window's GL context current).
 void dropKeysLostWithFocus();
+// After dropKeysLostWithFocus: is a physical key that gives the virtual key `key` down in the
+// keymap it read? (what the keyboard reports, before any binding)
+bool keyHeldOnKeyboard(int key);
+// Has the game window the keyboard focus? 1 yes, 0 no, -1 cannot tell (no window current, or
+// the focus follows the pointer).
+int windowHasFocus();

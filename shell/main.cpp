@@ -8,7 +8,9 @@
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
+#include "shell/key_test.h"
 #include "shell/options.h"
+#include "shell/settings.h"
 
 #include <GL/freeglut.h>
 
@@ -17,6 +19,7 @@ int main(int argc, char **argv) {
     int status = takeGameOptions(argc, argv);
     if (status >= 0)
         return status;
+    loadSettingsFile(); // the volume (--volume wins)
     status = prepareDemo();
     if (status >= 0)
         return status;
@@ -43,6 +46,7 @@ int main(int argc, char **argv) {
     installKeyCallbacks();
     initGame();
     setDetail(currentDetail()); // the texture filters of --detail
+    startKeyTest();
     startDemo();
     glutDisplayFunc(displayFrame);
     glutIdleFunc(paceFrames);

@@ -5,6 +5,8 @@
 #include "shell/demo.h"
 #include "shell/detail.h"
 #include "shell/frame_blend.h"
+#include "shell/key_test.h"
+#include "shell/volume.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +22,10 @@ bool showHelp(const char *, std::string &) {
     return true; // handled by takeGameOptions
 }
 
+bool printVersion(const char *, std::string &) {
+    return true; // handled by takeGameOptions
+}
+
 bool printControls(const char *, std::string &) {
     return true; // handled by takeGameOptions, once every option has been read
 }
@@ -32,6 +38,7 @@ bool startFullscreen(const char *, std::string &) {
 // Every option of the game, in the order the help lists them.
 const GameOption Options[] = {
     {"help", nullptr, "print this help and exit", showHelp},
+    {"version", nullptr, "print the version and exit", printVersion},
     {"fullscreen", nullptr, "start in fullscreen (F11 toggles it)", startFullscreen},
     {"print-controls", nullptr,
      "print the controls in force (the defaults and controls.conf) and exit", printControls},
@@ -53,6 +60,10 @@ const GameOption Options[] = {
      takeTraceOption},
     {"shot", "FRAME:FILE.png", "with --play: save the window after play frame FRAME as PNG",
      takeShotOption},
+    {"volume", "N", "sound volume 0 to 100 for this run (- and = step it, M mutes)",
+     takeVolumeOption},
+    {"key-test", nullptr, "show the keys the game sees held, by cow (ESC or F2 ends)",
+     takeKeyTestOption},
 };
 
 const GameOption *findOption(const char *name) {
@@ -73,11 +84,13 @@ void printHelp() {
         std::printf("  %-24s %s\n", left.c_str(), option.help);
     }
     std::printf(
-        "\nGLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
+        "\nPasturon %s is free software under the GNU GPL version 3 or later: no warranty.\n"
+        "GLUT's own options (-display DISPLAY, -geometry WxH+X+Y, ...) go to GLUT.\n"
         "Controls: %s (see --print-controls).\n"
-        "Exit status: 1 when ESC ends the game, 0 after --help or the last frame of --play,\n"
-        "2 for a bad option, an unreadable script or a file that cannot be written.\n",
-        controlsFilePath().c_str());
+        "Exit status: 1 when ESC ends the game, 0 after --help, --version, the last frame of\n"
+        "--play or the end of --key-test, 2 for a bad option, an unreadable script or a file\n"
+        "that cannot be written.\n",
+        PASTURON_VERSION_STRING, controlsFilePath().c_str());
 }
 
 int refuse(const std::string &message) {
@@ -101,6 +114,10 @@ int takeGameOptions(int &argc, char **argv) {
             return refuse(std::string("unknown option '") + arg + "'");
         if (option->take == showHelp) {
             printHelp();
+            return 0;
+        }
+        if (option->take == printVersion) {
+            std::printf("pasturon %s\n", PASTURON_VERSION_STRING);
             return 0;
         }
         controlsAsked |= option->take == printControls;

@@ -116,6 +116,17 @@ TEST(ControlsFile, RefusedLinesSayWhyAndKeepTheirDefaults) {
     EXPECT_EQ(r.controls.keys[0][Jump], (std::vector<int>{VK_Insert, VK_RShift}));
 }
 
+TEST(ControlsFile, PauseVolumeAndKeyTestKeysBelongToTheGame) {
+    Read r = read("cow1.up = p\ncow1.down = M\ncow1.left = minus\ncow1.right = equal\n"
+                  "cow2.up = F2\n");
+    ASSERT_EQ(r.problems.size(), 5u);
+    EXPECT_EQ(r.problems[0].reason, "P is the pause key and cannot be bound");
+    EXPECT_EQ(r.problems[1].reason, "M is the mute key and cannot be bound");
+    EXPECT_EQ(r.problems[2].reason, "minus is a volume key and cannot be bound");
+    EXPECT_EQ(r.problems[3].reason, "equal is a volume key and cannot be bound");
+    EXPECT_EQ(r.problems[4].reason, "F2 is the key-test key and cannot be bound");
+}
+
 TEST_F(ControlsInForce, BoundKeysGiveTheirActionsCodesAndUnboundOwnCodesGiveNone) {
     EXPECT_EQ(gameKeyOf(VK_RShift), VK_Insert); // the laptop key out of the box
     EXPECT_EQ(gameKeyOf(VK_Insert), VK_Insert);

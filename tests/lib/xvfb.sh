@@ -8,6 +8,8 @@ export LIBGL_ALWAYS_SOFTWARE=1
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 export ALSOFT_LOGLEVEL=${ALSOFT_LOGLEVEL:-0} # no "device not closed" note at exit
 E2E_TMP=$(mktemp -d /tmp/pasturon-e2e.XXXXXX)
+# the player's own controls.conf and settings.conf stay out of the tests (a test writes its own)
+export XDG_CONFIG_HOME="$E2E_TMP/config"
 XVFB_PID=""  # the last server start_display made
 XVFB_PIDS=() # every server it made, stopped at exit
 GAME_PID=""

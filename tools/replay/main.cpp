@@ -25,6 +25,8 @@ int fail(const std::string &message) {
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::printf("pasturon-replay %s\n", PASTURON_VERSION_STRING) < 0;
     if (argc != 3)
         return fail("usage: pasturon-replay MAP_FILE INPUT_SCRIPT");
     std::string mapText;
