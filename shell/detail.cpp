@@ -7,7 +7,6 @@
 #include "shell/screen_flow.h"
 
 #include <GL/gl.h>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 
@@ -20,7 +19,7 @@ const char *const SoftwareRenderers[] = {"llvmpipe", "softpipe", "Software Raste
 // --- Process lifetime ---
 Detail detail = Detail::High;
 bool advised;
-bool detailGiven; // --detail: settings.conf's line does not change it
+bool detailGiven;                              // --detail: settings.conf's line does not change it
 unsigned int pictureTexture;                   // low detail's picture, copied from the back buffer
 int pictureTextureWidth, pictureTextureHeight; // its size, powers of two
 int fullWidth, fullHeight;                     // the window, while the halves draw smaller
@@ -154,11 +153,10 @@ void endHalves() {
     glEnable(GL_DEPTH_TEST);
 }
 
-void adviseDetail(double picturesPerSecond) {
+const char *detailAdvice(double picturesPerSecond) {
     if (advised || !playing || detail == Detail::Low ||
         picturesPerSecond >= FallingBehind * 1000.0 / TickMs || !softwareRenderer())
-        return;
+        return "";
     advised = true;
-    std::fprintf(stderr, "pasturon: the renderer draws in software and falls behind the game's "
-                         "tick; --detail low draws a lighter picture\n");
+    return " (drawn in software, behind the game: try --detail low)";
 }

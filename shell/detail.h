@@ -20,6 +20,6 @@ void setDetail(Detail detail);
 void beginHalves();
 void endHalves();
 
-// After a frame-rate line in play: when the renderer draws in software and the pictures fall
-// behind the tick, say once on standard error that --detail low exists.
-void adviseDetail(double picturesPerSecond);
+// The end of a frame-rate line: once, in play, when the renderer draws in software and the
+// pictures fall behind the tick, a note that --detail low exists; else "".
+const char *detailAdvice(double picturesPerSecond);

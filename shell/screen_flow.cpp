@@ -89,9 +89,8 @@ void countFrame(int nowMs) {
     framesCounted++;
     if (nowMs - lastReportMs > ReportPeriodMs) {
         const double rate = framesCounted / ((nowMs - lastReportMs) * 0.001);
-        std::printf("%5.1f fps (%i)\n", rate, framesCounted);
+        std::printf("%5.1f fps (%i)%s\n", rate, framesCounted, detailAdvice(rate));
         std::fflush(stdout);
-        adviseDetail(rate);
         framesCounted = 0;
         lastReportMs = nowMs;
     }
