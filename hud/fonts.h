@@ -22,6 +22,6 @@ constexpr int NumberTextSize = 128;     // bytes of NumberText
 
 // --- Process lifetime: made by createFonts, never deleted ---
 extern FTFont *Fonts[FontSlotCount];    // the six styles in slot order
-extern int CurrentFont;                 // the slot every text is drawn with (the extruded font)
+extern int CurrentFont;                 // the slot every text is drawn with (the polygon font)
 extern FTFont *InfoFont;                // a further pixmap font, made and tested, not drawn with
 extern char NumberText[NumberTextSize]; // the digit routines' result; valid until the next call

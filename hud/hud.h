@@ -9,7 +9,7 @@ void advanceHudIntro(const Cow *cow);
 
 // Build the font set over `fileName`; writes the failure to stderr and exits with status 1.
 void createFonts(const char *fileName);
-void drawText(const char *text);          // white extruded text at the current transform
+void drawText(const char *text);          // white flat text at the current transform
 const char *formatThreeDigits(int value); // "000".."999" into NumberText (clamped to 0..999)
 const char *formatTwoDigits(int value);   // "00".."99" into NumberText (clamped to 0..99)
 // How a panel is laid out: in one half of the split screen, or across one view filling the

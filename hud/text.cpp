@@ -1,4 +1,4 @@
-// text.cpp: the font set over the game's TrueType file, white extruded text, and the
+// text.cpp: the font set over the game's TrueType file, white flat text, and the
 // fixed-width counters the panels show.
 #include "hud/fonts.h"
 #include "hud/hud.h"
@@ -10,7 +10,8 @@
 #include <cstdlib>
 
 FTFont *Fonts[FontSlotCount];
-int CurrentFont = ExtrudedFontSlot;
+// the HUD faces the eye: the extruded font's sides never show, and its face is the polygon font
+int CurrentFont = PolygonFontSlot;
 FTFont *InfoFont;
 char NumberText[NumberTextSize] = "0";
 

@@ -1,8 +1,10 @@
 // compiled_models.cpp: fixed models compiled once into display lists, and the box each
 // object model stays inside (for leaving out objects outside a half's view).
 #include "images/textures.h"
+#include "models/cow_pose.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
+#include "models/primitives.h"
 #include "rules/cow.h"
 #include "models/draw_passes.h"
 
@@ -41,8 +43,9 @@ bool cowInView(const Cow *cow) {
     if (legacyPasses)
         return true;
     const float reach = CowModelReach * modelScaleOf(cow);
-    const float lowest[3] = {cow->x - reach, cow->y - reach, cow->z - reach};
-    const float highest[3] = {cow->x + reach, cow->y + reach, cow->z + reach};
+    const CowPose pose = drawnPose(cow);
+    const float lowest[3] = {pose.x - reach, pose.y - reach, pose.z - reach};
+    const float highest[3] = {pose.x + reach, pose.y + reach, pose.z + reach};
     return boxInView(currentViewFrustum(), lowest, highest);
 }
 
@@ -59,14 +62,17 @@ void drawCompiled(CompiledModel &model, void (*build)()) {
         return;
     }
     // a list keeps the texture names it bound: compile again when the catalogue changed
-    if (!model.list || !std::equal(std::begin(ModelTextures), std::end(ModelTextures),
-                                   std::begin(model.textures))) {
-        if (!model.list)
-            model.list = glGenLists(1);
-        std::copy(std::begin(ModelTextures), std::end(ModelTextures), std::begin(model.textures));
-        glNewList(model.list, GL_COMPILE);
+    const int kind = lighterModels ? 1 : 0;
+    unsigned int &list = model.list[kind];
+    unsigned int(&textures)[std::size(ModelTextures)] = model.textures[kind];
+    if (!list ||
+        !std::equal(std::begin(ModelTextures), std::end(ModelTextures), std::begin(textures))) {
+        if (!list)
+            list = glGenLists(1);
+        std::copy(std::begin(ModelTextures), std::end(ModelTextures), std::begin(textures));
+        glNewList(list, GL_COMPILE);
         build();
         glEndList();
     }
-    glCallList(model.list);
+    glCallList(list);
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 bool legacyPasses;
+bool cutSkirts = true;
 
 namespace {
 

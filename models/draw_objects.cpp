@@ -6,9 +6,11 @@
 #include "world/grids.h"
 
 #include <GL/gl.h>
+#include <climits>
 
 float spinAngle;
 float itemSpinAngle;
+bool objectsFirst = true;
 
 namespace {
 
@@ -66,12 +68,49 @@ void drawObjectCell(int column, int row) {
     drawObjectAt(column, row);
 }
 
+// --- Objects before the ground: where the pass's order reaches the first barn (INT_MAX: none
+// in view; -1: every object is drawn after the ground) ---
+int splitRow = -1, splitColumn = -1;
+
+bool beforeSplit(int column, int row) {
+    return row < splitRow || (row == splitRow && column < splitColumn);
+}
+
+void findBarn(int column, int row) {
+    const WorldObject *object = ObjectGrid[column][row];
+    if (object && object->drawHandler == drawBarn && beforeSplit(column, row))
+        splitRow = row, splitColumn = column;
+}
+
+void drawCellBeforeBarn(int column, int row) {
+    if (beforeSplit(column, row))
+        drawObjectCell(column, row);
+}
+
+void drawCellFromBarn(int column, int row) {
+    if (!beforeSplit(column, row))
+        drawObjectCell(column, row);
+}
+
 } // namespace
+
+void drawObjectsBeforeGround(const Cow *cow) {
+    splitRow = splitColumn = -1;
+    if (!objectsFirst || legacyPasses)
+        return;
+    // the pass's order up to the barn: its roof blends over what was drawn before it
+    splitRow = INT_MAX;
+    drawVisibleCells(cow, RowOrder::Ascending, findBarn);
+    passView = currentViewFrustum();
+    skippedColumn = skippedRow = -1;
+    drawVisibleCells(cow, RowOrder::Descending, drawCellBeforeBarn); // nearest first
+}
 
 void drawObjectPass(const Cow *cow) {
     passView = currentViewFrustum();
     skippedColumn = skippedRow = -1;
-    drawVisibleCells(cow, RowOrder::Ascending, drawObjectCell); // the barn roof blends
+    // the barn roof blends: ascending rows, and from the barn on when the rest went first
+    drawVisibleCells(cow, RowOrder::Ascending, splitRow >= 0 ? drawCellFromBarn : drawObjectCell);
 }
 
 void advanceSpinAngles() {

@@ -43,6 +43,11 @@ void drawVisibleCells(const Cow *cow, RowOrder order, void (*drawCell)(int colum
 
 // Benchmark switch: draw as the passes did before they were made cheap (for comparing).
 extern bool legacyPasses;
+// Skirts end where they meet the ground they fall onto (true, the game's way); false draws
+// them down to the ground plane (the frame benchmark's comparison).
+extern bool cutSkirts;
+// Opaque objects go before the ground (true, the game's way); false draws them all after it.
+extern bool objectsFirst;
 
 // The view volume of the current projection and modelview matrices, as planes in the
 // coordinates the modelview matrix takes in.
@@ -54,7 +59,11 @@ ViewFrustum currentViewFrustum();
 bool boxInView(const ViewFrustum &view, const float (&lowest)[3], const float (&highest)[3]);
 
 void drawTerrainPass(const Cow *cow); // tiles with their skirts around the cow
-void drawObjectPass(const Cow *cow);  // objects around the cow
-void drawHomeBeacons(double height);  // a beacon `height` tall on each cow's home cell
-void drawOverheadMap();               // the flat coloured plan (title, controls screen)
-void drawSplashImage();               // the splash picture filling the viewport
+// Opaque objects first, nearest first, so that the ground they hide is not textured: those the
+// object pass would draw before the first barn in view (its roof blends over what is drawn
+// before it). Then the terrain pass, then drawObjectPass draws the rest.
+void drawObjectsBeforeGround(const Cow *cow);
+void drawObjectPass(const Cow *cow); // objects around the cow (those not drawn before the ground)
+void drawHomeBeacons(double height); // a beacon `height` tall on each cow's home cell
+void drawOverheadMap();              // the flat coloured plan (title, controls screen)
+void drawSplashImage();              // the splash picture filling the viewport

@@ -27,8 +27,8 @@ void drawSyringe(const unsigned int *table, int slot);
 
 // A fixed model compiled into a display list on its first draw.
 struct CompiledModel {
-    unsigned int list = 0;                                // 0 until compiled
-    unsigned int textures[std::size(ModelTextures)] = {}; // ModelTextures when compiled
+    unsigned int list[2] = {};                               // full, lighter; 0 until compiled
+    unsigned int textures[2][std::size(ModelTextures)] = {}; // ModelTextures when compiled
 };
 // Draw what `build` draws, through `model`'s display list (compiled again when the model
 // textures changed since).

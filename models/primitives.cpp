@@ -50,10 +50,23 @@ void drawQuadFace(const double (&v)[4][3]) {
 
 } // namespace
 
+bool lighterModels;
+
+namespace {
+
+// A count of slices, stacks or rings as the models are built: halved (at least `least`) for
+// the lighter models.
+int subdivisions(int count, int least) {
+    return lighterModels && count / 2 > least ? count / 2 : count;
+}
+
+} // namespace
+
 void cylinderOn(GLUquadric *quadric, double baseRadius, double topRadius, double height, int slices,
                 int stacks) {
     gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluCylinder(quadric, baseRadius, topRadius, height, slices, stacks);
+    // a cylinder's or cone's sides are straight along its length: one stack has their shape
+    gluCylinder(quadric, baseRadius, topRadius, height, slices, lighterModels ? 1 : stacks);
 }
 
 void texturedCylinder(double baseRadius, double topRadius, double height, int slices, int stacks) {
@@ -67,12 +80,12 @@ void texturedCone(double baseRadius, double height, int slices, int stacks) {
 
 void texturedDisk(double innerRadius, double outerRadius, int slices, int loops) {
     TexturedQuadric quadric;
-    gluDisk(quadric.get(), innerRadius, outerRadius, slices, loops);
+    gluDisk(quadric.get(), innerRadius, outerRadius, slices, lighterModels ? 1 : loops);
 }
 
 void sphereOn(GLUquadric *quadric, double radius, int slices, int stacks) {
     gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluSphere(quadric, radius, slices, stacks);
+    gluSphere(quadric, radius, subdivisions(slices, 6), subdivisions(stacks, 4));
 }
 
 void texturedSphere(double radius, double slices, double stacks) {
@@ -85,7 +98,8 @@ void drawCube(double edge) {
 }
 
 void drawTorus(double tubeRadius, double ringRadius, double sides, double rings) {
-    glutSolidTorus(tubeRadius, ringRadius, static_cast<int>(sides), static_cast<int>(rings));
+    glutSolidTorus(tubeRadius, ringRadius, subdivisions(static_cast<int>(sides), 4),
+                   subdivisions(static_cast<int>(rings), 6));
 }
 
 void texturedHalfBox(double side) {

@@ -4,6 +4,10 @@
 
 struct GLUquadric;
 
+// Lighter models (low detail): cylinders and cones in one stack, disks in one loop, spheres
+// and tori with half their slices, stacks and rings. The compiled models keep a list of each.
+extern bool lighterModels;
+
 void cylinderOn(GLUquadric *quadric, double baseRadius, double topRadius, double height, int slices,
                 int stacks);
 void texturedCylinder(double baseRadius, double topRadius, double height, int slices, int stacks);

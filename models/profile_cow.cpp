@@ -1,6 +1,7 @@
 // profile_cow.cpp: cow 1's model: a side silhouette extruded into two slabs, mirrored across
 // the body, dressed with quadric parts and textured with the cow textures.
 #include "images/texture_slots.h"
+#include "models/cow_pose.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "models/primitives.h"
@@ -403,12 +404,13 @@ void drawProfileCow(int, int) {
         glEnable(GL_CULL_FACE);
         return;
     }
+    const CowPose pose = drawnPose(cow1);
     glPushMatrix();
-    glTranslated(cow1->x, cow1->y, cow1->z);
+    glTranslated(pose.x, pose.y, pose.z);
     glRotated(90, 1, 0, 0); // model +y becomes world up
-    glRotated(cow1->facing, 0, 1, 0);
-    if (cow1->stunned)
-        glRotated(90, 1, 0, 0); // lying on its side
+    glRotated(pose.facing, 0, 1, 0);
+    if (pose.tiltDegrees != 0)
+        glRotated(pose.tiltDegrees, 1, 0, 0); // lying on its side
     double scale = modelScaleOf(cow1);
     glScaled(scale, scale, scale);
     static CompiledModel model;

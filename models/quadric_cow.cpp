@@ -1,4 +1,5 @@
 // quadric_cow.cpp: cow 2's model, built only from GLU and GLUT shapes in plain colours.
+#include "models/cow_pose.h"
 #include "models/draw_handlers.h"
 #include "models/model_parts.h"
 #include "models/primitives.h"
@@ -224,15 +225,16 @@ void quadricCowModel() {
 void drawQuadricCow(int, int) {
     if (!cowInView(cow2))
         return;
+    const CowPose pose = drawnPose(cow2);
     glPushMatrix();
-    glTranslated(cow2->x, cow2->y, cow2->z);
+    glTranslated(pose.x, pose.y, pose.z);
     glRotated(90, 1, 0, 0);
     glRotated(-90, 0, 1, 0); // the model faces -z; this turns it to face +x
-    glRotated(cow2->facing, 0, 1, 0);
+    glRotated(pose.facing, 0, 1, 0);
     double scale = modelScaleOf(cow2);
     glScaled(scale, scale, scale);
-    if (cow2->stunned)
-        glRotated(90, 0, 0, 1); // rolled onto its side about its length
+    if (pose.tiltDegrees != 0)
+        glRotated(pose.tiltDegrees, 0, 0, 1); // rolled onto its side about its length
     static CompiledModel model;
     drawCompiled(model, quadricCowModel);
     glPopMatrix();

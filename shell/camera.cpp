@@ -3,6 +3,7 @@
 #include "shell/camera.h"
 #include "hud/hud.h"
 #include "shell/demo.h"
+#include "shell/detail.h"
 #include "rules/cow.h"
 #include "rules/play_tick.h"
 #include "shell/computer_round.h"
@@ -10,6 +11,7 @@
 #include "shell/net_round.h"
 #include "shell/view_layout.h"
 #include "input/keys.h"
+#include "models/cow_pose.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
 
@@ -40,6 +42,7 @@ constexpr int FullTurn = 360; // degrees
 
 // The last view handed to gluLookAt.
 ChaseView lastView;
+const CameraSetting *drawnCamera; // set between ticks by the frame code, else null
 
 void phaseDone(DrawPhase phase) {
     if (drawPhaseHook)
@@ -71,6 +74,7 @@ void drawHalf(Cow *cow, const HalfViewport &viewport, bool ticked) {
     cow1->drawHandler(static_cast<int>(cow1->x), static_cast<int>(cow1->y));
     cow2->drawHandler(static_cast<int>(cow2->x), static_cast<int>(cow2->y));
     phaseDone(DrawPhase::Cows);
+    drawObjectsBeforeGround(cow);
     drawTerrainPass(cow);
     phaseDone(DrawPhase::Terrain);
     drawObjectPass(cow);
@@ -89,19 +93,6 @@ void advanceUndrawnHalf(const Cow *cow) {
         advanceSpinAngles();
 }
 
-// Both halves, right (cow 1) then left (cow 2); or one cow's view filling the window.
-void drawHalves(bool ticked) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (Cow *shown = oneViewShown()) {
-        drawHalf(shown, wholeWindow(windowWidth, windowHeight), ticked);
-        if (ticked) // the hidden half's clocks run on as if it were drawn
-            advanceUndrawnHalf(shown->other);
-        return;
-    }
-    drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
-    drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
-}
-
 // The rules' tick, with what a demo takes from it or puts into it, and the computer player's
 // keys (held before the recording reads them).
 void rulesTick() {
@@ -116,6 +107,20 @@ void rulesTick() {
 
 } // namespace
 
+void drawHalves(bool ticked) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    beginHalves();
+    if (Cow *shown = oneViewShown()) {
+        drawHalf(shown, wholeWindow(windowWidth, windowHeight), ticked);
+        if (ticked) // the hidden half's clocks run on as if it were drawn
+            advanceUndrawnHalf(shown->other);
+    } else {
+        drawHalf(cow1, rightHalf(windowWidth, windowHeight), ticked);
+        drawHalf(cow2, leftHalf(windowWidth, windowHeight), ticked);
+    }
+    endHalves();
+}
+
 void setCameraDefaults() {
     fieldOfView = 90.0f;
     cameraDistance = 10;
@@ -128,16 +133,27 @@ double degToRad(int degrees) {
     return degrees * RadiansPerDegree;
 }
 
+CameraSetting currentCameraSetting() {
+    return {static_cast<double>(cameraDistance), static_cast<double>(cameraYaw),
+            static_cast<double>(cameraPitch)};
+}
+
+void drawCameraAt(const CameraSetting *setting) {
+    drawnCamera = setting;
+}
+
 ChaseView chaseView(const Cow *cow) {
-    const double d = cameraDistance;
-    const double yaw = degToRad(cameraYaw);
-    const double pitch = degToRad(cameraPitch);
+    const CameraSetting camera = drawnCamera ? *drawnCamera : currentCameraSetting();
+    const CowPose pose = drawnPose(cow);
+    const double d = camera.distance;
+    const double yaw = camera.yawDegrees * RadiansPerDegree;
+    const double pitch = camera.pitchDegrees * RadiansPerDegree;
     ChaseView view;
-    view.eye[0] = -cow->x + std::cos(pitch) * std::sin(yaw) * d;
-    view.eye[1] = cow->y + std::cos(pitch) * std::cos(yaw) * d;
+    view.eye[0] = -pose.x + std::cos(pitch) * std::sin(yaw) * d;
+    view.eye[1] = pose.y + std::cos(pitch) * std::cos(yaw) * d;
     view.eye[2] = std::sin(pitch) * d;
-    view.centre[0] = -cow->x;
-    view.centre[1] = cow->y;
+    view.centre[0] = -pose.x;
+    view.centre[1] = pose.y;
     view.centre[2] = cameraTargetHeight;
     view.up[0] = 0;
     view.up[1] = 0;

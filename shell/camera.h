@@ -19,6 +19,17 @@ void playFrame();                 // one tick drawn: update both cows, draw both
 // and the camera keys as far as a drawn frame would have advanced them.
 void playTickUndrawn();
 void drawPlayScreen(); // both halves as they stand, no tick (a window uncovered or resized)
+// Both halves, right (cow 1) then left (cow 2); `ticked` advances the HUD introduction and the
+// item spin as each half is drawn.
+void drawHalves(bool ticked);
+
+// The shared camera's setting as the chase view uses it.
+struct CameraSetting {
+    double distance, yawDegrees, pitchDegrees; // world units, degrees
+};
+CameraSetting currentCameraSetting(); // as the camera keys left it
+// The chase view uses `setting` instead until called with null (the frame code, between ticks).
+void drawCameraAt(const CameraSetting *setting);
 // The steps of a play frame, in the order a half runs them (Update once per frame).
 enum class DrawPhase { Update, Hud, Cows, Terrain, Objects, Beacons };
 // Called as each step ends; null in the game (the frame benchmark times the steps with it).

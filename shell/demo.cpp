@@ -4,6 +4,7 @@
 #include "input/config_text.h"
 #include "input/script.h"
 #include "rules/trace.h"
+#include "shell/frame_blend.h"
 #include "shell/game.h"
 #include "shell/net_round.h"
 #include "shell/screen_flow.h"
@@ -40,7 +41,8 @@ struct Shot {
 const char *recordPath;
 const char *playPath;
 const char *tracePath;
-bool unpaced; // --timedemo
+bool unpaced;       // --timedemo
+bool smoothUnpaced; // --timedemo-smooth
 std::vector<Shot> shots;
 
 // --- Process lifetime ---
@@ -111,6 +113,13 @@ double median(std::vector<double> values) {
 void printTimedemoLine() {
     const double seconds = std::chrono::duration<double>(lastFrameEnd - demoStart).count();
     const double slowest = frameMs.empty() ? 0 : *std::max_element(frameMs.begin(), frameMs.end());
+    if (smoothUnpaced) {
+        std::printf("%zu pictures in %.2f s over %lld ticks: %.1f pictures a second (median "
+                    "picture %.1f ms, slowest %.1f ms)\n",
+                    frameMs.size(), seconds, playedFrames,
+                    seconds > 0 ? frameMs.size() / seconds : 0.0, median(frameMs), slowest);
+        return;
+    }
     std::printf("%zu frames in %.2f s: %.1f fps (median frame %.1f ms, slowest %.1f ms)\n",
                 frameMs.size(), seconds, seconds > 0 ? frameMs.size() / seconds : 0.0,
                 median(frameMs), slowest);
@@ -119,7 +128,7 @@ void printTimedemoLine() {
 // The script has been played to its end: the files are complete, the process ends.
 void endOfScript() {
     finishDemoFiles();
-    if (unpaced)
+    if (unpaced || smoothUnpaced)
         printTimedemoLine();
     std::fflush(stdout);
     std::exit(ExitPlayedOut);
@@ -165,6 +174,11 @@ bool takeTimedemoOption(const char *, std::string &) {
     return true;
 }
 
+bool takeSmoothTimedemoOption(const char *, std::string &) {
+    smoothUnpaced = true;
+    return true;
+}
+
 bool takeTraceOption(const char *file, std::string &) {
     tracePath = file;
     return true;
@@ -183,8 +197,15 @@ bool takeShotOption(const char *frameAndFile, std::string &error) {
 }
 
 int prepareDemo() {
-    if (!playPath && (unpaced || !shots.empty()))
-        return refuse(std::string(unpaced ? "--timedemo" : "--shot") + " needs --play");
+    if (!playPath && (unpaced || smoothUnpaced || !shots.empty()))
+        return refuse(std::string(unpaced         ? "--timedemo"
+                                  : smoothUnpaced ? "--timedemo-smooth"
+                                                  : "--shot") +
+                      " needs --play");
+    if (unpaced && smoothUnpaced)
+        return refuse("--timedemo and --timedemo-smooth exclude each other");
+    if (unpaced || !shots.empty()) // every frame and every shot at a tick, as references expect
+        chooseClassicPace();
     if (tracePath && !playPath && !recordPath)
         return refuse("--trace needs --play or --record");
     std::string error;
@@ -221,6 +242,10 @@ bool demoPlaying() {
 
 bool timedemo() {
     return unpaced;
+}
+
+bool smoothTimedemo() {
+    return smoothUnpaced;
 }
 
 void startDemo() {
@@ -302,12 +327,14 @@ int demoTicksBeforeDrawing() {
 }
 
 void demoFrameDrawn(bool ticked) {
-    if (!playPath || !ticked)
+    if (!playPath || !(ticked || smoothUnpaced))
         return;
-    takeShots();
     const Clock::time_point now = Clock::now();
     frameMs.push_back(std::chrono::duration<double, std::milli>(now - lastFrameEnd).count());
     lastFrameEnd = now;
+    if (!ticked)
+        return;
+    takeShots();
     if (playedFrames >= scriptLength)
         endOfScript();
 }

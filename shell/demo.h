@@ -13,6 +13,7 @@
 bool takeRecordOption(const char *file, std::string &error);
 bool takePlayOption(const char *file, std::string &error);
 bool takeTimedemoOption(const char *, std::string &error);
+bool takeSmoothTimedemoOption(const char *, std::string &error);
 bool takeTraceOption(const char *file, std::string &error);
 bool takeShotOption(const char *frameAndFile, std::string &error);
 
@@ -21,6 +22,8 @@ bool takeShotOption(const char *frameAndFile, std::string &error);
 int prepareDemo();
 bool demoPlaying(); // --play: the keys come from the script, not the keyboard
 bool timedemo();    // --play --timedemo: every frame as soon as the last one is drawn
+// --play --timedemo-smooth: ticks on the clock, pictures between them as fast as they come
+bool smoothTimedemo();
 // After start-up, with --play: play starts at once, and the keyboard only watches for ESC.
 void startDemo();
 
@@ -35,7 +38,7 @@ void endDemoTick();
 // --play: the most ticks to run before the next drawn frame, so that the frames a shot or the
 // end of the script needs are drawn (a large number otherwise).
 int demoTicksBeforeDrawing();
-// A frame was drawn (before the buffers swap); `ticked` when it carried a tick. Takes the
+// A frame was drawn (before the buffers swap); `ticked` when ticks ran for it. Takes the
 // shots of this frame; after the script's last frame ends the process (status 0).
 void demoFrameDrawn(bool ticked);
 

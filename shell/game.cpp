@@ -9,6 +9,7 @@
 #include "rules/kind_rules.h"
 #include "shell/camera.h"
 #include "shell/demo.h"
+#include "shell/frame_blend.h"
 #include "shell/gamepads.h"
 #include "shell/key_map.h"
 #include "shell/key_test.h"
@@ -81,24 +82,28 @@ void screenKeys() {
         pollPauseKeys();
         pollVolumeKeys();
     }
-    if (playing != wasPlaying)
+    if (playing != wasPlaying) {
         playing ? demoPlayStarted() : demoPlayEnded();
+        forgetTicks();
+    }
 }
 
 } // namespace
 
 void displayFrame() {
+    const bool smooth = playing && smoothPace(); // every tick runs before a blended picture
+    const int nowMs = glutGet(GLUT_ELAPSED_TIME);
     int ticks = 0;
     if (playing && playTicksDue)
-        ticks = timedemo() ? 1 : takeDueTicks(glutGet(GLUT_ELAPSED_TIME), demoTicksBeforeDrawing());
+        ticks = timedemo() ? 1 : takeDueTicks(nowMs, demoTicksBeforeDrawing());
     playTicksDue = false;
     if (ticks > 0)
         readInput();
-    for (int i = 1; i < ticks && roundRuns(); i++) { // catching up: ticks not drawn
-        playTickUndrawn();
+    for (int i = smooth ? 0 : 1; i < ticks && roundRuns(); i++) { // classic: catching up undrawn
+        smooth ? playTickBetweenPictures() : playTickUndrawn();
         screenKeys();
     }
-    const bool ticked = ticks > 0 && roundRuns(); // this frame's own tick
+    const bool ticked = !smooth && ticks > 0 && roundRuns(); // this frame's own tick
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -113,6 +118,8 @@ void displayFrame() {
         drawTitleMenu();
     } else if (ticked) {
         playFrame();
+    } else if (smooth && playing) {
+        drawBetweenTicks(shareOfTick(nowMs));
     } else if (playing) {
         drawPlayScreen();
     }
@@ -122,9 +129,10 @@ void displayFrame() {
     screenChanged = false; // drawn; the keys below may change it again
     if (ticked)
         screenKeys();
-    demoFrameDrawn(ticked);
+    demoFrameDrawn(ticked || (smooth && ticks > 0));
     countFrame(glutGet(GLUT_ELAPSED_TIME));
     glutSwapBuffers();
+    pictureDrawn();
 }
 
 void paceFrames() {
@@ -134,6 +142,16 @@ void paceFrames() {
         return;
     }
     if (timedemo()) {
+        playTicksDue = true;
+        glutPostRedisplay();
+        return;
+    }
+    if (roundRuns() && smoothPace()) { // a picture as soon as the rate allows; it takes the ticks
+        const long waitUs = pictureWaitMicroseconds(smoothTimedemo());
+        if (waitUs > 0) {
+            usleep(static_cast<useconds_t>(waitUs));
+            return;
+        }
         playTicksDue = true;
         glutPostRedisplay();
         return;

@@ -3,6 +3,8 @@
 #include "shell/data_folder.h"
 #include "shell/game.h"
 #include "shell/demo.h"
+#include "shell/detail.h"
+#include "shell/frame_blend.h"
 #include "shell/gamepads.h"
 #include "shell/controls_file.h"
 #include "shell/key_map.h"
@@ -43,8 +45,10 @@ int main(int argc, char **argv) {
         loadControlsFile();
         openGamepads();
     }
+    startPicturePacing();
     installKeyCallbacks();
     initGame();
+    setDetail(currentDetail()); // the texture filters of --detail
     startKeyTest();
     startDemo();
     startNetGame();

@@ -4,6 +4,8 @@
 #include "shell/computer_round.h"
 #include "shell/controls_file.h"
 #include "shell/demo.h"
+#include "shell/detail.h"
+#include "shell/frame_blend.h"
 #include "shell/key_test.h"
 #include "shell/net_round.h"
 #include "shell/volume.h"
@@ -58,6 +60,14 @@ const GameOption Options[] = {
      takePlayOption},
     {"timedemo", nullptr, "with --play: unpaced; at the end print the frame rate",
      takeTimedemoOption},
+    {"timedemo-smooth", nullptr,
+     "with --play: ticks paced, pictures between them unpaced; at the end print pictures a second",
+     takeSmoothTimedemoOption},
+    {"detail", "high|low",
+     "high: the full picture (the default); low: a lighter one for renderers without a card",
+     takeDetailOption},
+    {"classic-pace", nullptr, "draw one picture per game tick (51 ms), without the in-between ones",
+     takeClassicPaceOption},
     {"trace", "FILE", "with --play or --record: the trace of every play frame into FILE",
      takeTraceOption},
     {"shot", "FRAME:FILE.png", "with --play: save the window after play frame FRAME as PNG",

@@ -5,6 +5,7 @@
 #include "hud/hud.h"
 #include "input/keys.h"
 #include "shell/computer_round.h"
+#include "shell/detail.h"
 #include "shell/net_round.h"
 #include "shell/title_menu.h"
 #include "world/grids.h"
@@ -97,8 +98,8 @@ void countFrame(int nowMs) {
     }
     framesCounted++;
     if (nowMs - lastReportMs > ReportPeriodMs) {
-        std::printf("%5.1f fps (%i)\n", framesCounted / ((nowMs - lastReportMs) * 0.001),
-                    framesCounted);
+        const double rate = framesCounted / ((nowMs - lastReportMs) * 0.001);
+        std::printf("%5.1f fps (%i)%s\n", rate, framesCounted, detailAdvice(rate));
         std::fflush(stdout);
         framesCounted = 0;
         lastReportMs = nowMs;
@@ -127,6 +128,10 @@ int takeDueTicks(int nowMs, int most) {
     const int taken = due < most ? due : most;
     lastTickMs += taken * TickMs;
     return taken;
+}
+
+int msSinceLastTick(int nowMs) {
+    return tickClockStarted ? nowMs - lastTickMs : 0;
 }
 
 void resetFrameClocks() {

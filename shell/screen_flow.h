@@ -36,5 +36,7 @@ bool tickDue(int nowMs, int *waitMs);
 // Take the ticks due at `nowMs`, no more than `most`: one per 51 ms since the last one taken was
 // due, at most 5 (a longer lag is forgotten, so a stalled machine does not spiral).
 int takeDueTicks(int nowMs, int most);
+// Milliseconds since the last tick taken was due (0 before the clock starts).
+int msSinceLastTick(int nowMs);
 // Forget the tick and frame-rate clocks (tests).
 void resetFrameClocks();

@@ -2,6 +2,7 @@
 #include "shell/settings.h"
 #include "input/config_text.h"
 #include "shell/config_files.h"
+#include "shell/detail.h"
 #include "shell/volume.h"
 
 #include <cstdio>
@@ -16,6 +17,7 @@ constexpr const char *FileName = "settings.conf";
 const Setting Settings[] = {
     {"volume", takeVolumeSetting, volumeSetting},
     {"muted", takeMutedSetting, mutedSetting},
+    {"detail", takeDetailSetting, detailSetting},
 };
 constexpr int SettingCount = sizeof Settings / sizeof Settings[0];
 

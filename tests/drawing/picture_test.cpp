@@ -8,6 +8,7 @@
 #include "rules/cow.h"
 #include "rules/handlers.h"
 #include "shell/camera.h"
+#include "shell/detail.h"
 #include "input/keys.h"
 #include "models/draw_passes.h"
 #include "world/grids.h"
@@ -130,6 +131,9 @@ void setUp(const View &view, int index) {
         view.dress();
 }
 
+// The views low detail has references of its own for ("low_NAME.png").
+const char *const LowDetailViews[] = {"busiest", "water", "barn", "hill"};
+
 class Picture : public ::testing::TestWithParam<int> {
   protected:
     static void SetUpTestSuite() {
@@ -145,14 +149,15 @@ class Picture : public ::testing::TestWithParam<int> {
 
 } // namespace
 
-TEST_P(Picture, PlayFrameMatchesTheReference) {
-    const View &view = Views[GetParam()];
-    setUp(view, GetParam());
-    if (HasFatalFailure())
+// Draw `view` at `detail` and compare it with the reference named `name`.
+void expectPicture(const View &view, int index, Detail detail, const std::string &name) {
+    setUp(view, index);
+    if (::testing::Test::HasFatalFailure())
         return;
+    setDetail(detail);
     playFrame();
+    setDetail(Detail::High);
     const RgbPicture picture = readWindow();
-    const std::string name = view.name;
     const std::string reference = std::string(PicturesReferenceDir) + "/" + name + ".png";
     const std::string current = std::string(PicturesOutputDir) + "/picture_" + name + ".png";
     ASSERT_TRUE(writePng(current, picture));
@@ -166,10 +171,25 @@ TEST_P(Picture, PlayFrameMatchesTheReference) {
     ASSERT_EQ(expected.height, picture.height);
     const Difference d = compare(expected, picture, &differences);
     writePng(std::string(PicturesOutputDir) + "/picture_" + name + "_differences.png", differences);
-    std::printf("%s: largest channel difference %d, %d pixels over %d\n", view.name, d.largest,
+    std::printf("%s: largest channel difference %d, %d pixels over %d\n", name.c_str(), d.largest,
                 d.differing, ChannelTolerance);
     EXPECT_LE(d.differing, DifferingPixelsAllowed)
         << name << ": see " << current << " and its _differences picture";
+}
+
+TEST_P(Picture, PlayFrameMatchesTheReference) {
+    expectPicture(Views[GetParam()], GetParam(), Detail::High, Views[GetParam()].name);
+}
+
+// Low detail: a lighter picture of its own (half the size scaled up, unfiltered textures,
+// lighter models).
+TEST_P(Picture, LowDetailMatchesItsOwnReference) {
+    const View &view = Views[GetParam()];
+    if (std::find_if(std::begin(LowDetailViews), std::end(LowDetailViews), [&](const char *name) {
+            return std::string(name) == view.name;
+        }) == std::end(LowDetailViews))
+        GTEST_SKIP() << "no low-detail reference for " << view.name;
+    expectPicture(view, GetParam(), Detail::Low, std::string("low_") + view.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(FarmViews, Picture,

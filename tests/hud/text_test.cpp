@@ -56,7 +56,7 @@ TEST(FontSet, SixStylesInSlotOrderAtTheirSizes) {
         EXPECT_EQ(font->Error(), 0);
         EXPECT_EQ(font->FaceSize(), FontFaceSize);
     }
-    EXPECT_EQ(CurrentFont, ExtrudedFontSlot);
+    EXPECT_EQ(CurrentFont, PolygonFontSlot); // the extruded font's face, without its sides
     ASSERT_NE(dynamic_cast<FTPixmapFont *>(InfoFont), nullptr);
     EXPECT_EQ(InfoFont->FaceSize(), InfoFaceSize);
     // glyph advances are in font units at 144 points: a wide capital is about 100 of them

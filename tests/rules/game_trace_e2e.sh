@@ -4,6 +4,7 @@
 # which a played script must not act on), the trace of `pasturon --play SCRIPT --trace` equals
 # the trace of `pasturon-replay MAP SCRIPT` byte for byte, on a small field (the farm, slow to
 # draw, plays the replay scripts alone). A bad script is refused by both with the same words.
+# Pictures drawn between the ticks (a smooth round) leave the trace as one picture a tick does.
 source "$PASTURON_SOURCE/tests/lib/xvfb.sh"
 replay=$PASTURON_BUILD/tools/replay/pasturon-replay
 seeds=$PASTURON_SOURCE/tests/rules/script_seeds
@@ -39,6 +40,16 @@ for run in "$field $script" "$PASTURON_DATA $seeded"; do
         fail "the game's trace on $data is not pasturon-replay's"
     compared=$((compared + $(wc -l <"$E2E_TMP/game.jsonl")))
 done
+
+# pictures between the ticks change no tick: a paced smooth round traces as a classic one
+head -n 20 "$script" >"$E2E_TMP/short.txt"
+for pace in --timedemo --timedemo-smooth; do # one picture a tick, then smooth
+    PASTURON_DATA=$field run_game --play "$E2E_TMP/short.txt" $pace --trace "$E2E_TMP/$pace.jsonl"
+    [ "$GAME_STATUS" = 0 ] || fail "--play $pace ended with $GAME_STATUS: $(cat "$GAME_ERR")"
+done
+cmp "$E2E_TMP/--timedemo.jsonl" "$E2E_TMP/--timedemo-smooth.jsonl" ||
+    fail "a smooth round's trace is not the classic round's"
+grep -q ' pictures in .* over .* ticks: ' "$GAME_OUT" || fail "no smooth timedemo line: $(cat "$GAME_OUT")"
 
 "$replay" "$field/_maps/Map02.map" "$seeds/bad.txt" 2>"$E2E_TMP/replay.err" && fail "bad.txt read"
 status=0

@@ -1,6 +1,7 @@
 // settings_test.cpp: settings.conf: the lines it takes and refuses, writing it back around the
 // player's own lines, a restart, and the atomic writer under a kill at any moment.
 #include "shell/config_files.h"
+#include "shell/detail.h"
 #include "shell/settings.h"
 #include "shell/volume.h"
 
@@ -59,13 +60,26 @@ TEST(Settings, KnownLinesAreTakenAndEveryOtherLineIsRefusedOnItsOwn) {
     EXPECT_EQ(problems[0].reason, "muted is yes or no");
     EXPECT_EQ(problems[1].reason, "expected \"NAME = VALUE\"");
     EXPECT_EQ(problems[2].reason, "volume was set on line 2");
-    EXPECT_EQ(problems[3].reason, "unknown setting \"bass\" (volume, muted)");
+    EXPECT_EQ(problems[3].reason, "unknown setting \"bass\" (volume, muted, detail)");
     EXPECT_EQ(soundVolume(), 40);
     EXPECT_TRUE(soundMuted());
     problems.clear();
     EXPECT_EQ(problemLines("volume = 101\nvolume = -5\nvolume = 7x\n", problems),
               (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(soundVolume(), 40); // refused values keep the level
+}
+
+TEST(Settings, DetailIsHighOrLowAndWrittenBack) {
+    std::vector<SettingsProblem> problems;
+    EXPECT_EQ(problemLines("detail = medium\n", problems), (std::vector<int>{1}));
+    EXPECT_EQ(problems[0].reason, "expected high or low, not 'medium'");
+    problems.clear();
+    readSettings("detail = low\n", problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(currentDetail(), Detail::Low);
+    EXPECT_NE(updatedSettings("").find("\ndetail = low\n"), std::string::npos);
+    readSettings("detail = high\n", problems);
+    EXPECT_EQ(currentDetail(), Detail::High);
 }
 
 TEST(Settings, WritingBackKeepsThePlayersLinesAndRewritesOnlyTheSettings) {
