@@ -54,7 +54,7 @@ int main(int argc, char **argv) {
             holdScriptKeys(step);
             stepPlayTick();
             endTraceTick();
-            if (!sync.afterTick(step))
+            if (!sync.afterTick())
                 status = ExitStateNotRestored;
         }
     finishTrace();
