@@ -32,7 +32,9 @@ class RollbackSession {
     static constexpr int RemoteWindow = MaxAhead + MaxInputDelay + 24;
 
     // Run one tick with both cows' keys (hold them, then stepPlayTick, and whatever the caller
-    // records around it). `again` is true when the tick is run again after a rollback.
+    // records around it). `again` is true when the tick is run again after a rollback. The game
+    // holds them with ActionBitsHeld, which gives the local player's own keys back afterwards;
+    // headless programs may use holdActionBits.
     using RunTick =
         std::function<void(long long tick, ActionBits cow1, ActionBits cow2, bool again)>;
     // Called once per confirmed tick, in order, after its last run.

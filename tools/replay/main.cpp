@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <string>
 
 namespace {
@@ -51,7 +50,6 @@ int main(int argc, char **argv) {
     startTrace(stdout);
     SyncTest sync(syncDepth);
     sync.start();
-    std::deque<ScriptStep> synced; // the steps the sync test runs again (kept where they are)
     int status = 0;
     ScriptStep step;
     for (;;) {
@@ -59,15 +57,13 @@ int main(int argc, char **argv) {
             flushTrace(); // the other side reads this frame before it sends the next line
         if (!script.next(step, error))
             break;
-        if (syncDepth > 0)
-            synced.push_back(step);
         for (long long i = 0; i < step.frames && status == 0; i++) {
             beginTraceTick();
             holdScriptKeys(step);
             computers.holdKeys();
             stepPlayTick();
             endTraceTick();
-            if (syncDepth > 0 && !sync.afterTick(synced.back()))
+            if (!sync.afterTick())
                 status = ExitStateNotRestored;
         }
     }

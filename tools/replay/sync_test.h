@@ -25,9 +25,10 @@ class SyncTest {
     explicit SyncTest(long long depth); // 0: no checks at all
     // Keep the state before the first tick (the map just loaded).
     void start();
-    // After each tick, which ran `step`'s keys: roll back and run again. False after one line
-    // on standard error naming the tick whose state was not restored completely.
-    bool afterTick(const ScriptStep &step);
+    // After each tick, with its keys still held (whatever held them: the script or a computer
+    // player): roll back and run again with the keys each tick held. False after one line on
+    // standard error naming the tick whose state was not restored completely.
+    bool afterTick();
 
   private:
     size_t slot(long long t) const { return static_cast<size_t>(t % ring); }
@@ -36,7 +37,7 @@ class SyncTest {
     long long depth;
     long long ring; // depth + 1 ticks remembered
     long long tick = 0;
-    std::vector<RulesState> states;        // the state after each tick, by slot
-    std::vector<std::uint64_t> sums;       // its checksum when first run, by slot
-    std::vector<const ScriptStep *> steps; // the keys each tick ran, by slot
+    std::vector<RulesState> states;  // the state after each tick, by slot
+    std::vector<std::uint64_t> sums; // its checksum when first run, by slot
+    std::vector<ScriptStep> keys;    // the keys each tick held, by slot
 };
