@@ -339,6 +339,10 @@ void demoFrameDrawn(bool ticked) {
         endOfScript();
 }
 
+bool demoRecording() {
+    return recordFile != nullptr;
+}
+
 FILE *demoTraceFile() {
     return roundRecorded ? nullptr : traceFile;
 }

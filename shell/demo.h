@@ -45,6 +45,7 @@ void demoFrameDrawn(bool ticked);
 // --- A network round (net_round.h) records and traces its confirmed ticks itself ---
 // One tick's keys into the recording (the first round's, until it ends).
 void recordKeys(const std::vector<int> &keys);
+bool demoRecording(); // --record's file is open: the first round has not ended
 // The trace file of the first round, null when there is none or that round has ended.
 FILE *demoTraceFile();
 const std::vector<ScriptStep> &demoScript(); // --play: the script played

@@ -248,7 +248,7 @@ void beginNetRound() {
     if (FILE *file = demoTraceFile())
         trace = std::make_unique<ConfirmedTrace>(file);
     demoPlayStarted();
-    recording = true; // recordKeys writes while the first round's recording is open
+    recording = demoRecording(); // the first round's, with --record
     setStage(Stage::Playing);
 }
 
@@ -324,10 +324,10 @@ bool netGame() {
 void startNetGame() {
     if (!networked)
         return;
-    std::atexit(leaveAtExit); // ESC or a closed window: the other machine is told
     showSplash = false;
     showTitle = true;
     openSession();
+    std::atexit(leaveAtExit); // ESC or a closed window: the other machine is told
 }
 
 int serviceNetGame() {
