@@ -68,6 +68,25 @@ KeyTestColumn gameColumn() {
     return column;
 }
 
+// List the keys held now; true when the list changed.
+bool relist() {
+    std::vector<KeyTestColumn> listed = {cowColumn(1), gameColumn(), cowColumn(0)};
+    bool changed = listed.size() != lastListed.size();
+    for (size_t i = 0; !changed && i < listed.size(); i++)
+        changed =
+            listed[i].lines != lastListed[i].lines || listed[i].heading != lastListed[i].heading;
+    lastListed = listed;
+    return changed;
+}
+
+// The key test becomes the screen, with its columns from the first picture on.
+void open() {
+    showSplash = showTitle = false;
+    shown = true;
+    screenChanged = true;
+    relist();
+}
+
 void leave() {
     if (askedAtStart) {
         std::fflush(stdout);
@@ -93,10 +112,8 @@ void startKeyTest() {
         std::fprintf(stderr, "pasturon: --key-test cannot be used with --play\n");
         std::exit(ExitBadOption);
     }
-    showSplash = showTitle = false;
-    shown = true;
+    open();
     keyTestKeyWasDown = true; // F2 is no key to leave with until it is pressed
-    screenChanged = true;
 }
 
 bool keyTestShown() {
@@ -114,20 +131,10 @@ bool keyTestKeys() {
     if (!shown) {
         if (!pressed || !showTitle)
             return false;
-        showTitle = false;
-        shown = true;
-        screenChanged = true;
+        open();
     } else if (isKeyDown(VK_Escape) || pressed) {
         leave();
-        return true;
-    }
-    std::vector<KeyTestColumn> listed = {cowColumn(1), gameColumn(), cowColumn(0)};
-    bool changed = listed.size() != lastListed.size();
-    for (size_t i = 0; !changed && i < listed.size(); i++)
-        changed =
-            listed[i].lines != lastListed[i].lines || listed[i].heading != lastListed[i].heading;
-    if (changed) {
-        lastListed = listed;
+    } else if (relist()) {
         screenChanged = true;
     }
     return true;

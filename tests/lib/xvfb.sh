@@ -153,6 +153,17 @@ shadow_data() {
     done
 }
 
+# within SECONDS COMMAND...: the command succeeds within that time (tried every 0.1 s).
+within() {
+    local limit=$(($1 * 10))
+    shift
+    for _ in $(seq "$limit"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 key_down() { xdotool keydown --delay 0 "$@"; }
 key_up() { xdotool keyup --delay 0 "$@"; }
 # tap KEY [SECONDS]: hold a key long enough for frames to see it (default 0.3 s).

@@ -17,16 +17,19 @@ size() { stat -c %s "$trace"; }
 
 start_display 800x600
 start_game --record "$demo" --trace "$trace"
-tap space # splash -> title
+# the intro music starts when the start-up is over: from then on every key counts
+heard() { louder_than "$(rms "$(before 0.3)" 0.3)" 0.005; }
+within 30 heard || fail "no intro music"
+tap space 1 # splash -> title (held for a second: slow builds take every key once a tick)
 sleep 0.3
-tap space # play
+tap space 1 # play
 started=$(date +%s.%N)
 key_down Left
 sleep 1
 key_up Left
 sound=$(rms "$(before 1)" 1)
 
-tap p
+tap p 1
 paused_at=$(date +%s.%N)
 key_down Right # held through the pause: no tick may see them
 key_down t
@@ -39,7 +42,7 @@ silence=$(rms "$(before 3)" 3)
 key_up Right
 key_up t
 sleep 0.2
-tap p
+tap p 1
 paused_for=$(echo "$(date +%s.%N) - $paused_at" | bc)
 echo "the ambience: RMS $sound in play, $silence while paused"
 louder_than "$sound" 0.002 || fail "no sound in play (RMS $sound)"
@@ -48,7 +51,7 @@ changed=$(compare -metric AE "$E2E_TMP/paused1.png" "$E2E_TMP/paused2.png" null:
 [ "${changed%% *}" = 0 ] || fail "the paused picture changed ($changed pixels)"
 
 key_down Up # after P: recorded
-sleep 0.5
+sleep 1
 key_up Up
 # the window loses the keyboard focus (to the root window): the round pauses by itself
 xdotool windowfocus "$(xwininfo -root | awk '/Window id:/ { print $4 }')"
@@ -57,9 +60,9 @@ size_unfocused=$(size)
 sleep 4
 [ "$(size)" = "$size_unfocused" ] || fail "ticks ran while the window had no focus"
 xdotool windowfocus --sync "$GAME_WINDOW"
-tap p
+tap p 1
 key_down Down # after P: recorded
-sleep 0.5
+sleep 1
 key_up Down
 ended=$(date +%s.%N)
 key_down Escape
