@@ -41,8 +41,9 @@ GAME_PID=""
 
 # 2. restarts: a round of 30 ticks (its bugle call and the ambience) at each volume
 printf '30\n' >"$E2E_TMP/round.txt"
-round_rms() { # ARGS...: the round played with them, its RMS from 0.2 s to 1.2 s
-    run_game --play "$E2E_TMP/round.txt" "$@"
+round_rms() { # ARGS...: the round played with them (one picture a tick, which leaves the
+    # recording its share of a loaded machine), its RMS from 0.2 s to 1.2 s
+    run_game --play "$E2E_TMP/round.txt" --classic-pace "$@"
     [ "$GAME_STATUS" = 0 ] || fail "the round ($*) ended with $GAME_STATUS: $(cat "$GAME_ERR")"
     rms 0.2 1
 }
