@@ -42,8 +42,9 @@ GAME_PID=""
 # 2. restarts: a round of 40 ticks (its bugle call over the ambience) at each volume; peaks
 # compare the same sound wherever the round started in the recording
 printf '40\n' >"$E2E_TMP/round.txt"
-round_peak() { # ARGS...: the round played with them, the peak of its recording
-    run_game --play "$E2E_TMP/round.txt" "$@"
+round_peak() { # ARGS...: the round played with them (one picture a tick, which leaves the
+    # recording its share of a loaded machine), the peak of its recording
+    run_game --play "$E2E_TMP/round.txt" --classic-pace "$@"
     [ "$GAME_STATUS" = 0 ] || fail "the round ($*) ended with $GAME_STATUS: $(cat "$GAME_ERR")"
     recording_stat 'Maximum amplitude' 0
 }
