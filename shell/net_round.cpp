@@ -14,6 +14,7 @@
 #include "shell/computer_round.h"
 #include "shell/demo.h"
 #include "shell/game.h"
+#include "shell/pause.h"
 #include "shell/screen_flow.h"
 #include "shell/view_layout.h"
 #include "world/grids.h"
@@ -326,6 +327,7 @@ void startNetGame() {
         return;
     showSplash = false;
     showTitle = true;
+    pauseRefused = true; // the other machine's clock runs on: P and the focus do nothing
     openSession();
     std::atexit(leaveAtExit); // ESC or a closed window: the other machine is told
 }
@@ -427,6 +429,3 @@ void netNewGameKey() {
         beginNextRound(true);
 }
 
-bool netRefusesPause() {
-    return networked && playing;
-}

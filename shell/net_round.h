@@ -30,5 +30,3 @@ void netTitleKeys();
 void drawNetTitle();
 // N in a network game: both machines back to the title screen, the next round together.
 void netNewGameKey();
-// A network round cannot be paused (the other machine's clock runs on).
-bool netRefusesPause();
